@@ -1,0 +1,57 @@
+import QtQuick 2.8
+import QtQuick.Window 2.2
+import QtQuick.Controls 2.2
+import QtQuick.Layouts 1.3
+import QtQuick.Dialogs 1.2
+import QtGraphicalEffects 1.0
+import ZelkDesign 1.0
+import CppBackend 1.0
+
+ApplicationWindow {
+    id: window
+
+    visible: true
+    width: 800
+    height: 800
+    title: qsTr("Orvane Tool")
+
+    overlay.modal: BluredCover {
+        bluredTarget: backgroundRect
+    }
+
+    Rectangle {
+        id: backgroundRect
+        objectName: "backgroundRect"
+        anchors.fill: parent
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: "#222222" }
+            GradientStop { position: 1.0; color: "#1a1a1a" }
+        }
+
+        SwipeView {
+            id: swipeView
+            objectName: "swipeView"
+            anchors.fill: parent
+            anchors.margins: 30
+            interactive: false
+
+            Item {
+                id: selectDeviceView
+            }
+
+            Item {
+                id: deviceStepPage
+            }
+        }
+
+        PageIndicator {
+            id: indicator
+            objectName: "indicator"
+            count: swipeView.count
+            currentIndex: swipeView.currentIndex
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 10
+            anchors.horizontalCenter: parent.horizontalCenter
+        }
+    }
+}

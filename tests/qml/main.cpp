@@ -1,0 +1,67 @@
+// Qt Quick Test runner that starts every engine exactly as the application
+// does, and turns any QML warning a test did not announce into a failure.
+
+#include "startup.h"
+#include "testsupport.h"
+
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QStringList>
+#include <QtQml>
+#include <QtQuickTest>
+#include <QtTest/private/qtestlog_p.h>
+#include <QtTest/private/qtestresult_p.h>
+
+namespace {
+
+QStringList strayWarnings;
+
+// The engine's own printing is switched off and its warnings are re-issued
+// here, so that Qt Test's handler (installed only once a test case starts
+// logging) sees them first: a warning a test announced with ignoreWarning()
+// is consumed there, and the shrinking list of pending ignores tells us so.
+void reportEngineWarnings(const QList<QQmlError> &errors)
+{
+    for (const QQmlError &error : errors) {
+        const QString text = error.toString();
+        const int pendingIgnores = QTestLog::unhandledIgnoreMessages();
+        QMessageLogger(qPrintable(error.url().toString()), error.line(), nullptr).warning().noquote() << text;
+        if (QTestLog::unhandledIgnoreMessages() < pendingIgnores)
+            continue;
+        strayWarnings.append(text);
+        if (QTestResult::currentTestFunction())
+            QTestResult::addFailure(qPrintable(QStringLiteral("unexpected QML warning: ") + text), __FILE__, __LINE__);
+    }
+}
+
+} // namespace
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        engine->setOutputWarningsToStandardError(false);
+        connect(engine, &QQmlEngine::warnings, engine, &reportEngineWarnings);
+        Startup::prepareEngine(engine, {});
+        qmlRegisterSingletonType<TestSupport>("OrvaneTest", 1, 0, "TestSupport",
+                                              [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestSupport; });
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Setup setup;
+    const int status = quick_test_main_with_setup(argc, argv, "qmltests", QUICK_TEST_SOURCE_DIR, &setup);
+    if (status == 0 && !strayWarnings.isEmpty()) {
+        fprintf(stderr, "FAIL: %d QML warning(s) outside any test function:\n", int(strayWarnings.size()));
+        for (const QString &w : qAsConst(strayWarnings))
+            fprintf(stderr, "  %s\n", qPrintable(w));
+        return 1;
+    }
+    return status;
+}
+
+#include "main.moc"

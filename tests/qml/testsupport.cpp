@@ -1,0 +1,64 @@
+#include "testsupport.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtMath>
+
+bool TestSupport::grab(QQuickItem *item)
+{
+    if (!item || !item->window() || !item->window()->isExposed())
+        return false;
+    m_image = item->window()->grabWindow().convertToFormat(QImage::Format_ARGB32);
+    m_ratio = item->window()->effectiveDevicePixelRatio();
+    return !m_image.isNull();
+}
+
+QPoint TestSupport::toImage(QQuickItem *item, qreal x, qreal y) const
+{
+    const QPointF scene = item ? item->mapToScene(QPointF(x, y)) : QPointF(x, y);
+    return QPoint(qFloor(scene.x() * m_ratio), qFloor(scene.y() * m_ratio));
+}
+
+QColor TestSupport::pixel(QQuickItem *item, qreal x, qreal y) const
+{
+    const QPoint p = toImage(item, x, y);
+    if (!m_image.valid(p))
+        return QColor();
+    return QColor::fromRgba(m_image.pixel(p));
+}
+
+static QColor toColor(const QVariant &value)
+{
+    return value.userType() == QMetaType::QString ? QColor(value.toString()) : value.value<QColor>();
+}
+
+bool TestSupport::near(const QVariant &first, const QVariant &second, int tolerance) const
+{
+    const QColor a = toColor(first);
+    const QColor b = toColor(second);
+    return a.isValid() && b.isValid() && qAbs(a.red() - b.red()) <= tolerance
+        && qAbs(a.green() - b.green()) <= tolerance && qAbs(a.blue() - b.blue()) <= tolerance
+        && qAbs(a.alpha() - b.alpha()) <= tolerance;
+}
+
+QColor TestSupport::average(QQuickItem *item, qreal x, qreal y, qreal width, qreal height) const
+{
+    const QPoint from = toImage(item, x, y);
+    const QPoint to = toImage(item, x + width, y + height);
+    qint64 r = 0, g = 0, b = 0, a = 0, n = 0;
+    for (int py = from.y(); py < to.y(); ++py) {
+        for (int px = from.x(); px < to.x(); ++px) {
+            if (!m_image.valid(px, py))
+                continue;
+            const QRgb c = m_image.pixel(px, py);
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+            a += qAlpha(c);
+            ++n;
+        }
+    }
+    if (n == 0)
+        return QColor();
+    return QColor(int(r / n), int(g / n), int(b / n), int(a / n));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QObject>
+#include <QPointF>
+#include <QVariant>
+
+class QQuickItem;
+
+// Pixel probes for tests: grab the real window an item is shown in (any
+// window, also a second top-level one, where Qt Quick Test's grabImage fails)
+// and read colours at item coordinates.
+class TestSupport : public QObject
+{
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Renders the item's window into the probe image; false when the item is not shown.
+    Q_INVOKABLE bool grab(QQuickItem *item);
+    // Colour of the last grab at the point (x, y) of the item, mapped to the scene.
+    Q_INVOKABLE QColor pixel(QQuickItem *item, qreal x, qreal y) const;
+    // True when every channel (alpha too) differs by at most the tolerance.
+    // Takes colours or colour strings ("#rrggbb", "#aarrggbb", names).
+    Q_INVOKABLE bool near(const QVariant &a, const QVariant &b, int tolerance = 8) const;
+    // Mean colour over a rectangle of the item, so a probe is not fooled by one antialiased pixel.
+    Q_INVOKABLE QColor average(QQuickItem *item, qreal x, qreal y, qreal width, qreal height) const;
+    Q_INVOKABLE int grabWidth() const { return m_image.width(); }
+    Q_INVOKABLE int grabHeight() const { return m_image.height(); }
+    Q_INVOKABLE bool save(const QString &path) const { return m_image.save(path); }
+
+private:
+    QPoint toImage(QQuickItem *item, qreal x, qreal y) const;
+
+    QImage m_image;
+    qreal m_ratio = 1;
+};
