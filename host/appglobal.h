@@ -6,8 +6,7 @@
 
 // The application-wide state that the documents bind to. It only stores and
 // announces; whoever holds the published instance drives the overlays.
-class AppGlobal : public QObject
-{
+class AppGlobal : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString language READ language WRITE setLanguage NOTIFY languageChanged)
     Q_PROPERTY(QString langToken READ langToken NOTIFY langTokenChanged)
@@ -40,10 +39,8 @@ public slots:
 private:
     QString m_language = QStringLiteral("en");
     QString m_langToken;
-    QVariantMap m_busy{{QStringLiteral("status"), false}, {QStringLiteral("reason"), QString()}};
-    QVariantMap m_progressInfo{{QStringLiteral("visible"), false},
-                               {QStringLiteral("title"), QString()},
-                               {QStringLiteral("from"), 0},
-                               {QStringLiteral("to"), 100}};
+    QVariantMap m_busy { { QStringLiteral("status"), false }, { QStringLiteral("reason"), QString() } };
+    QVariantMap m_progressInfo { { QStringLiteral("visible"), false }, { QStringLiteral("title"), QString() },
+        { QStringLiteral("from"), 0 }, { QStringLiteral("to"), 100 } };
     float m_progressValue = 0;
 };

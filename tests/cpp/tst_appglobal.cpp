@@ -6,8 +6,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class TestAppGlobal : public QObject
-{
+class TestAppGlobal : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,10 +27,10 @@ void TestAppGlobal::defaults()
     AppGlobal app;
     QCOMPARE(app.language(), QStringLiteral("en"));
     QVERIFY(app.langToken().isEmpty());
-    QCOMPARE(app.busy(), (QVariantMap{{"status", false}, {"reason", QString()}}));
+    QCOMPARE(app.busy(), (QVariantMap { { "status", false }, { "reason", QString() } }));
     QCOMPARE(app.busy().value("status").userType(), int(QMetaType::Bool));
     QCOMPARE(app.progressInfo(),
-             (QVariantMap{{"visible", false}, {"title", QString()}, {"from", 0}, {"to", 100}}));
+        (QVariantMap { { "visible", false }, { "title", QString() }, { "from", 0 }, { "to", 100 } }));
     QCOMPARE(app.progressInfo().value("from").userType(), int(QMetaType::Int));
     QCOMPARE(app.progressValue(), 0.0f);
 }
@@ -42,7 +41,7 @@ void TestAppGlobal::metaObjectLayout()
 {
     const QMetaObject &mo = AppGlobal::staticMetaObject;
     QCOMPARE(mo.className(), "AppGlobal");
-    const QStringList properties{"language", "langToken", "busy", "progressInfo", "progressValue"};
+    const QStringList properties { "language", "langToken", "busy", "progressInfo", "progressValue" };
     QCOMPARE(mo.propertyCount() - mo.propertyOffset(), properties.size());
     for (int i = 0; i < properties.size(); ++i) {
         const QMetaProperty p = mo.property(mo.propertyOffset() + i);
@@ -50,11 +49,9 @@ void TestAppGlobal::metaObjectLayout()
         QVERIFY(p.hasNotifySignal());
         QCOMPARE(p.isWritable(), properties.at(i) != QLatin1String("langToken"));
     }
-    const QStringList methods{"languageChanged(QString)",  "langTokenChanged(QString)",
-                              "busyChanged(QVariantMap)",  "progressInfoChanged(QVariantMap)",
-                              "progressValueChanged(float)", "setLanguage(QString)",
-                              "setBusy(QVariantMap)",      "setProgressInfo(QVariantMap)",
-                              "setProgressValue(float)"};
+    const QStringList methods { "languageChanged(QString)", "langTokenChanged(QString)", "busyChanged(QVariantMap)",
+        "progressInfoChanged(QVariantMap)", "progressValueChanged(float)", "setLanguage(QString)",
+        "setBusy(QVariantMap)", "setProgressInfo(QVariantMap)", "setProgressValue(float)" };
     QCOMPARE(mo.methodCount() - mo.methodOffset(), methods.size());
     for (int i = 0; i < methods.size(); ++i) {
         const QMetaMethod m = mo.method(mo.methodOffset() + i);
@@ -68,13 +65,15 @@ void TestAppGlobal::mapSetters_data()
     QTest::addColumn<QString>("property");
     QTest::addColumn<QVariantMap>("changed");
 
-    QTest::newRow("busy") << "busy" << QVariantMap{{"status", true}, {"reason", QString()}};
-    QTest::newRow("busy, extra key") << "busy" << QVariantMap{{"status", false}, {"reason", QString()}, {"x", 1}};
-    QTest::newRow("busy, empty") << "busy" << QVariantMap{};
+    QTest::newRow("busy") << "busy" << QVariantMap { { "status", true }, { "reason", QString() } };
+    QTest::newRow("busy, extra key") << "busy"
+                                     << QVariantMap { { "status", false }, { "reason", QString() }, { "x", 1 } };
+    QTest::newRow("busy, empty") << "busy" << QVariantMap {};
     QTest::newRow("progressInfo") << "progressInfo"
-                                  << QVariantMap{{"visible", true}, {"title", QString()}, {"from", 0}, {"to", 100}};
+                                  << QVariantMap { { "visible", true }, { "title", QString() }, { "from", 0 },
+                                         { "to", 100 } };
     QTest::newRow("progressInfo, other range")
-        << "progressInfo" << QVariantMap{{"visible", false}, {"title", QString()}, {"from", 0}, {"to", 10}};
+        << "progressInfo" << QVariantMap { { "visible", false }, { "title", QString() }, { "from", 0 }, { "to", 10 } };
 }
 
 void TestAppGlobal::mapSetters()
@@ -119,11 +118,11 @@ void TestAppGlobal::progressValue_data()
     QTest::addColumn<int>("emissions");
     QTest::addColumn<float>("stored");
 
-    QTest::newRow("zero on fresh") << QList<float>{0.f} << 0 << 0.f;
-    QTest::newRow("within relative tolerance") << QList<float>{50.f, 50.0001f} << 1 << 50.f;
-    QTest::newRow("distinct") << QList<float>{50.f, 51.f} << 2 << 51.f;
-    QTest::newRow("zero never equals non-zero") << QList<float>{1e-30f, 0.f} << 2 << 0.f;
-    QTest::newRow("negative kept") << QList<float>{-5.f} << 1 << -5.f;
+    QTest::newRow("zero on fresh") << QList<float> { 0.f } << 0 << 0.f;
+    QTest::newRow("within relative tolerance") << QList<float> { 50.f, 50.0001f } << 1 << 50.f;
+    QTest::newRow("distinct") << QList<float> { 50.f, 51.f } << 2 << 51.f;
+    QTest::newRow("zero never equals non-zero") << QList<float> { 1e-30f, 0.f } << 2 << 0.f;
+    QTest::newRow("negative kept") << QList<float> { -5.f } << 1 << -5.f;
 }
 
 void TestAppGlobal::progressValue()
@@ -150,7 +149,8 @@ void TestAppGlobal::langTokenIsReadOnlyFromQml()
     auto *app = new AppGlobal(&engine);
     engine.rootContext()->setContextProperty("$app", app);
     QQmlComponent component(&engine);
-    component.setData("import QtQml 2.2\nQtObject { Component.onCompleted: $app.langToken = \"x\" }", QUrl("qrc:/probe.qml"));
+    component.setData(
+        "import QtQml 2.2\nQtObject { Component.onCompleted: $app.langToken = \"x\" }", QUrl("qrc:/probe.qml"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("Cannot assign to read-only property \"langToken\""));
     QScopedPointer<QObject> object(component.create());
     QVERIFY(object);

@@ -15,21 +15,17 @@
 namespace {
 
 // Published order of the module's types.
-const QStringList publishedOrder{
-    "ZelkBigSwitch",     "ZelkBusyIndicator",     "ZelkButton",           "ZelkBigButton",
-    "ZelkCheckBox",      "ZelkDialog",            "ZelkExpandableToolPanel", "ZelkFileSelector",
-    "ZelkArrowNotation", "ZelkHComboBox",         "ZelkHSlider",          "ZelkHPureSlider",
-    "ZelkLabel",         "ZelkNotation",          "ZelkProgressBar",      "ZelkRadioButton",
-    "ZelkStepBar",       "ZelkSwitch",            "ZelkTabButton",        "ZelkHeaderPane",
-    "ZelkTextField",     "ZelkToolBar",           "ZelkVComboBox",        "ZelkVSlider",
-    "ZelkChoosePage",    "ZelkTabBar",            "ZelkIconButton",       "ZelkIconTextButton",
-    "ZelkArrowButtonGroup", "ZelkRectNotation",   "ZelkPopupChooseView",  "ZelkChooseComboBox",
-    "ZelkTextArea",      "ZelkRating"};
+const QStringList publishedOrder { "ZelkBigSwitch", "ZelkBusyIndicator", "ZelkButton", "ZelkBigButton", "ZelkCheckBox",
+    "ZelkDialog", "ZelkExpandableToolPanel", "ZelkFileSelector", "ZelkArrowNotation", "ZelkHComboBox", "ZelkHSlider",
+    "ZelkHPureSlider", "ZelkLabel", "ZelkNotation", "ZelkProgressBar", "ZelkRadioButton", "ZelkStepBar", "ZelkSwitch",
+    "ZelkTabButton", "ZelkHeaderPane", "ZelkTextField", "ZelkToolBar", "ZelkVComboBox", "ZelkVSlider", "ZelkChoosePage",
+    "ZelkTabBar", "ZelkIconButton", "ZelkIconTextButton", "ZelkArrowButtonGroup", "ZelkRectNotation",
+    "ZelkPopupChooseView", "ZelkChooseComboBox", "ZelkTextArea", "ZelkRating" };
 
 QStringList shippedTypes()
 {
     QStringList types;
-    const QStringList files = QDir(QStringLiteral(SOURCE_DIR "/ZelkDesign")).entryList({"Zelk*.qml"}, QDir::Files);
+    const QStringList files = QDir(QStringLiteral(SOURCE_DIR "/ZelkDesign")).entryList({ "Zelk*.qml" }, QDir::Files);
     for (const QString &file : files) {
         if (file != QLatin1String("ZelkDesign.qml")) // the theme singleton, not a component
             types << file.chopped(4);
@@ -45,8 +41,7 @@ QByteArray readResource(const QString &path)
 
 } // namespace
 
-class TestModule : public QObject
-{
+class TestModule : public QObject {
     Q_OBJECT
 
 private slots:
@@ -66,7 +61,7 @@ void TestModule::moduleDefinition()
     for (const QByteArray &line : qAsConst(lines))
         QVERIFY2(line.endsWith('\r'), line.constData());
 
-    QStringList expected{"module ZelkDesign", "singleton ZelkDesign 1.0 ZelkDesign.qml"};
+    QStringList expected { "module ZelkDesign", "singleton ZelkDesign 1.0 ZelkDesign.qml" };
     const QStringList shipped = shippedTypes();
     for (const QString &type : publishedOrder) {
         if (shipped.contains(type))
@@ -101,10 +96,11 @@ void TestModule::typesLoadCleanly()
     QList<QQmlError> warnings;
     connect(&engine, &QQmlEngine::warnings, this, [&warnings](const QList<QQmlError> &w) { warnings += w; });
     QQmlComponent component(&engine);
-    component.setData(QStringLiteral("import QtQuick 2.9\nimport ZelkDesign 1.0\nItem { width: 800; height: 800; %1 {} }")
-                          .arg(type)
-                          .toUtf8(),
-                      QUrl(QStringLiteral("qrc:/sanity.qml")));
+    component.setData(
+        QStringLiteral("import QtQuick 2.9\nimport ZelkDesign 1.0\nItem { width: 800; height: 800; %1 {} }")
+            .arg(type)
+            .toUtf8(),
+        QUrl(QStringLiteral("qrc:/sanity.qml")));
     QScopedPointer<QObject> object(component.create());
     QVERIFY2(object, qPrintable(component.errorString()));
     QCoreApplication::processEvents(); // let queued work (image and font loads) report
@@ -121,8 +117,9 @@ void TestModule::namedResourcesExist_data()
 
     // Literal "qrc:/..." URLs and paths relative to a document's folder.
     const QRegularExpression literal(QStringLiteral("\"(qrc:/[^\"]+|\\.\\./(?:images|fonts)/[^\"]+)\""));
-    for (const QString &root : {QStringLiteral("ZelkDesign"), QStringLiteral("qml")}) {
-        QDirIterator it(QStringLiteral(SOURCE_DIR "/") + root, {"*.qml", "*.js"}, QDir::Files, QDirIterator::Subdirectories);
+    for (const QString &root : { QStringLiteral("ZelkDesign"), QStringLiteral("qml") }) {
+        QDirIterator it(
+            QStringLiteral(SOURCE_DIR "/") + root, { "*.qml", "*.js" }, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString path = it.next();
             QFile file(path);
@@ -132,8 +129,9 @@ void TestModule::namedResourcesExist_data()
             auto matches = literal.globalMatch(text);
             while (matches.hasNext()) {
                 const QString url = matches.next().captured(1);
-                QString resource = url.startsWith("qrc:/") ? url.mid(4)
-                                                          : QDir::cleanPath(folder + '/' + url).mid(int(strlen(SOURCE_DIR)));
+                QString resource = url.startsWith("qrc:/")
+                    ? url.mid(4)
+                    : QDir::cleanPath(folder + '/' + url).mid(int(strlen(SOURCE_DIR)));
                 if (root == QLatin1String("qml") && !url.startsWith("qrc:/"))
                     resource.remove(0, 4); // the application bundle's root is qml/
                 const QString row = QFileInfo(path).fileName() + ": " + url;

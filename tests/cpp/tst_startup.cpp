@@ -14,10 +14,12 @@ namespace {
 
 // Asks the window titled `title` to close the way a window manager does
 // (WM_DELETE_WINDOW), so the program takes its ordinary close path.
-class X11Closer
-{
+class X11Closer {
 public:
-    X11Closer() : m_connection(xcb_connect(nullptr, &m_screen)) {}
+    X11Closer()
+        : m_connection(xcb_connect(nullptr, &m_screen))
+    {
+    }
     ~X11Closer() { xcb_disconnect(m_connection); }
 
     bool isUsable() const { return !xcb_connection_has_error(m_connection); }
@@ -30,16 +32,18 @@ public:
         xcb_screen_iterator_t it = xcb_setup_roots_iterator(setup);
         for (int i = 0; i < m_screen; ++i)
             xcb_screen_next(&it);
-        xcb_query_tree_reply_t *tree = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, it.data->root), nullptr);
+        xcb_query_tree_reply_t *tree
+            = xcb_query_tree_reply(m_connection, xcb_query_tree(m_connection, it.data->root), nullptr);
         if (!tree)
             return XCB_WINDOW_NONE;
         xcb_window_t found = XCB_WINDOW_NONE;
         const xcb_window_t *children = xcb_query_tree_children(tree);
         for (int i = 0; i < xcb_query_tree_children_length(tree) && found == XCB_WINDOW_NONE; ++i) {
-            auto cookie = xcb_get_property(m_connection, 0, children[i], XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+            auto cookie
+                = xcb_get_property(m_connection, 0, children[i], XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
             if (xcb_get_property_reply_t *reply = xcb_get_property_reply(m_connection, cookie, nullptr)) {
-                const QByteArray name(static_cast<const char *>(xcb_get_property_value(reply)),
-                                      xcb_get_property_value_length(reply));
+                const QByteArray name(
+                    static_cast<const char *>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
                 if (name == title && property(children[i], "_NET_WM_PID") == pid)
                     found = children[i];
                 free(reply);
@@ -76,7 +80,8 @@ private:
 
     xcb_atom_t atom(const char *name)
     {
-        auto *reply = xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr);
+        auto *reply = xcb_intern_atom_reply(
+            m_connection, xcb_intern_atom(m_connection, 0, uint16_t(strlen(name)), name), nullptr);
         const xcb_atom_t result = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(reply);
         return result;
@@ -88,8 +93,7 @@ private:
 
 } // namespace
 
-class TestStartup : public QObject
-{
+class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
@@ -105,13 +109,14 @@ void TestStartup::params_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("none") << QStringList{} << QStringList{};
-    QTest::newRow("Qt options removed") << QStringList{"-platform", "offscreen", "alpha", "-reverse", "beta"}
-                                        << QStringList{"alpha", "beta"};
-    QTest::newRow("others kept in order") << QStringList{"-platform", "offscreen", "--x", "", "3"}
-                                          << QStringList{"--x", "", "3"};
-    QTest::newRow("UTF-8") << QStringList{"-platform", "offscreen", QString::fromUtf8("Grüße"), QString::fromUtf8("日本")}
-                           << QStringList{QString::fromUtf8("Grüße"), QString::fromUtf8("日本")};
+    QTest::newRow("none") << QStringList {} << QStringList {};
+    QTest::newRow("Qt options removed") << QStringList { "-platform", "offscreen", "alpha", "-reverse", "beta" }
+                                        << QStringList { "alpha", "beta" };
+    QTest::newRow("others kept in order")
+        << QStringList { "-platform", "offscreen", "--x", "", "3" } << QStringList { "--x", "", "3" };
+    QTest::newRow("UTF-8") << QStringList { "-platform", "offscreen", QString::fromUtf8("Grüße"),
+        QString::fromUtf8("日本") }
+                           << QStringList { QString::fromUtf8("Grüße"), QString::fromUtf8("日本") };
 }
 
 void TestStartup::params()
@@ -120,7 +125,8 @@ void TestStartup::params()
     QFETCH(QStringList, expected);
 
     // The probe needs no display; its own platform option is Qt's, so it must vanish too.
-    const QStringList args = arguments.contains("-platform") ? arguments : QStringList{"-platform", "offscreen"} + arguments;
+    const QStringList args
+        = arguments.contains("-platform") ? arguments : QStringList { "-platform", "offscreen" } + arguments;
     QProcess probe;
     probe.start(PARAMS_PROBE, args);
     QVERIFY(probe.waitForFinished(30000));
@@ -135,11 +141,12 @@ void TestStartup::params()
 void TestStartup::engineOwnsBackend()
 {
     auto *engine = new QQmlApplicationEngine;
-    Startup::prepareEngine(engine, {"x"});
-    QPointer<AppGlobal> app = qobject_cast<AppGlobal *>(engine->rootContext()->contextProperty("$app").value<QObject *>());
+    Startup::prepareEngine(engine, { "x" });
+    QPointer<AppGlobal> app
+        = qobject_cast<AppGlobal *>(engine->rootContext()->contextProperty("$app").value<QObject *>());
     QVERIFY(app);
     QCOMPARE(app->parent(), engine);
-    QCOMPARE(engine->rootContext()->contextProperty("$params").toStringList(), QStringList{"x"});
+    QCOMPARE(engine->rootContext()->contextProperty("$params").toStringList(), QStringList { "x" });
     QVERIFY(engine->importPathList().contains("qrc:/"));
     delete engine;
     QVERIFY(app.isNull());
@@ -161,7 +168,7 @@ void TestStartup::windowOpensAndClosesCleanly()
         QSKIP("needs an X display");
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tool.start(ORVANE_TOOL, QStringList{});
+    tool.start(ORVANE_TOOL, QStringList {});
     QVERIFY(tool.waitForStarted());
     xcb_window_t window = XCB_WINDOW_NONE;
     QTRY_VERIFY_WITH_TIMEOUT((window = x11.find("Orvane Tool", tool.processId())) != XCB_WINDOW_NONE, 30000);

@@ -36,8 +36,7 @@ void reportEngineWarnings(const QList<QQmlError> &errors)
 
 } // namespace
 
-class Setup : public QObject
-{
+class Setup : public QObject {
     Q_OBJECT
 
 public slots:
@@ -46,8 +45,8 @@ public slots:
         engine->setOutputWarningsToStandardError(false);
         connect(engine, &QQmlEngine::warnings, engine, &reportEngineWarnings);
         Startup::prepareEngine(engine, {});
-        qmlRegisterSingletonType<TestSupport>("OrvaneTest", 1, 0, "TestSupport",
-                                              [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestSupport; });
+        qmlRegisterSingletonType<TestSupport>(
+            "OrvaneTest", 1, 0, "TestSupport", [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestSupport; });
     }
 };
 

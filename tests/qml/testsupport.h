@@ -11,8 +11,7 @@ class QQuickItem;
 // Pixel probes for tests: grab the real window an item is shown in (any
 // window, also a second top-level one, where Qt Quick Test's grabImage fails)
 // and read colours at item coordinates.
-class TestSupport : public QObject
-{
+class TestSupport : public QObject {
     Q_OBJECT
 
 public:
