@@ -25,7 +25,7 @@ test: build
 	@tools/run-headless.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 format:
-	@clang-format -i host/*.cpp host/*.h tests/cpp/*.cpp tests/qml/*.cpp tests/qml/*.h
+	@clang-format -i $$(git ls-files "*.cpp" "*.h")
 
 clean:
 	@rm -rf $(BUILD)
