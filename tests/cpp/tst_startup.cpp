@@ -110,12 +110,11 @@ void TestStartup::params_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("none") << QStringList {} << QStringList {};
-    QTest::newRow("Qt options removed") << QStringList { "-platform", "offscreen", "alpha", "-reverse", "beta" }
+    QTest::newRow("Qt options removed") << QStringList { "-platform", "xcb", "alpha", "-reverse", "beta" }
                                         << QStringList { "alpha", "beta" };
     QTest::newRow("others kept in order")
-        << QStringList { "-platform", "offscreen", "--x", "", "3" } << QStringList { "--x", "", "3" };
-    QTest::newRow("UTF-8") << QStringList { "-platform", "offscreen", QString::fromUtf8("Grüße"),
-        QString::fromUtf8("日本") }
+        << QStringList { "-platform", "xcb", "--x", "", "3" } << QStringList { "--x", "", "3" };
+    QTest::newRow("UTF-8") << QStringList { "-platform", "xcb", QString::fromUtf8("Grüße"), QString::fromUtf8("日本") }
                            << QStringList { QString::fromUtf8("Grüße"), QString::fromUtf8("日本") };
 }
 
@@ -124,9 +123,9 @@ void TestStartup::params()
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, expected);
 
-    // The probe needs no display; its own platform option is Qt's, so it must vanish too.
+    // The platform option is Qt's own, so it must vanish too.
     const QStringList args
-        = arguments.contains("-platform") ? arguments : QStringList { "-platform", "offscreen" } + arguments;
+        = arguments.contains("-platform") ? arguments : QStringList { "-platform", "xcb" } + arguments;
     QProcess probe;
     probe.start(PARAMS_PROBE, args);
     QVERIFY(probe.waitForFinished(30000));

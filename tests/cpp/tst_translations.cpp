@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestTranslations : public QObject
-{
+class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
@@ -25,7 +24,7 @@ private:
 void TestTranslations::viewTextsAreWrapped_data()
 {
     QTest::addColumn<QString>("file");
-    QDirIterator it(QStringLiteral(SOURCE_DIR "/qml"), {"*.qml"}, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(SOURCE_DIR "/qml"), { "*.qml" }, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QTest::newRow(qPrintable(QDir(SOURCE_DIR).relativeFilePath(path))) << path;
@@ -45,7 +44,8 @@ void TestTranslations::viewTextsAreWrapped()
         const QString text = QString::fromUtf8(source.readLine());
         ++line;
         const auto match = bare.match(text);
-        QVERIFY2(!match.hasMatch(), qPrintable(QStringLiteral("line %1 shows an untranslatable text: %2").arg(line).arg(text.trimmed())));
+        QVERIFY2(!match.hasMatch(),
+            qPrintable(QStringLiteral("line %1 shows an untranslatable text: %2").arg(line).arg(text.trimmed())));
     }
 }
 
@@ -64,7 +64,7 @@ void TestTranslations::lupdateExtracts()
         const QString ts = dir.filePath("probe.ts");
         QProcess lupdate;
         lupdate.setWorkingDirectory(SOURCE_DIR);
-        lupdate.start(LUPDATE, {"-silent", "-recursive", "qml", "ZelkDesign", "-ts", ts});
+        lupdate.start(LUPDATE, { "-silent", "-recursive", "qml", "ZelkDesign", "-ts", ts });
         QVERIFY(lupdate.waitForFinished(60000));
         QCOMPARE(lupdate.exitCode(), 0);
         QFile file(ts);
