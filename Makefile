@@ -1,8 +1,9 @@
 # Thin front door over CMake; `make run` and `make test` do every set-up step.
 BUILD ?= build
+SANITIZE_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test lint format clean
+.PHONY: all deps configure build sanitize-build run test test-plain test-sanitized format clean
 
 all: build
 
@@ -21,11 +22,22 @@ run: build
 	@if [ -n "$$DISPLAY" ]; then $(BUILD)/orvane-tool; \
 	else tools/run-headless.sh tools/screenshot-run.sh $(BUILD)/orvane-tool $(BUILD)/screenshot.png; fi
 
-test: build
+# The plain build runs everything; the C++ and QML suites run once more built
+# with AddressSanitizer and UndefinedBehaviorSanitizer, leak check included.
+test: test-plain test-sanitized
+
+test-plain: build
 	@tools/run-headless.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+sanitize-build: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+test-sanitized: sanitize-build
+	@tools/run-headless.sh tools/run-sanitized.sh ctest --test-dir $(SANITIZE_BUILD) -L suite --output-on-failure -j $(JOBS)
 
 format:
 	@clang-format -i $$(git ls-files "*.cpp" "*.h")
 
 clean:
-	@rm -rf $(BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD)
