@@ -99,6 +99,7 @@ class TestStartup : public QObject {
 private slots:
     void params_data();
     void params();
+    void invalidUtf8Arguments();
     void engineOwnsBackend();
     void brokenRootIsReported();
     void windowOpensAndClosesCleanly();
@@ -114,8 +115,21 @@ void TestStartup::params_data()
                                         << QStringList { "alpha", "beta" };
     QTest::newRow("others kept in order")
         << QStringList { "-platform", "xcb", "--x", "", "3" } << QStringList { "--x", "", "3" };
+    QStringList many;
+    for (int i = 0; i < 10000; ++i)
+        many << (i % 7 == 0 ? QString() : QString::number(i));
+    QTest::newRow("ten thousand, some empty") << many << many;
     QTest::newRow("UTF-8") << QStringList { "-platform", "xcb", QString::fromUtf8("Grüße"), QString::fromUtf8("日本") }
                            << QStringList { QString::fromUtf8("Grüße"), QString::fromUtf8("日本") };
+}
+
+static QStringList printedParams(QProcess &probe)
+{
+    QStringList params;
+    const QJsonArray printed = QJsonDocument::fromJson(probe.readAllStandardOutput()).array();
+    for (const auto &value : printed)
+        params << value.toString();
+    return params;
 }
 
 void TestStartup::params()
@@ -130,11 +144,22 @@ void TestStartup::params()
     probe.start(PARAMS_PROBE, args);
     QVERIFY(probe.waitForFinished(30000));
     QCOMPARE(probe.exitCode(), 0);
-    const QJsonArray printed = QJsonDocument::fromJson(probe.readAllStandardOutput()).array();
-    QStringList params;
-    for (const auto &value : printed)
-        params << value.toString();
-    QCOMPARE(params, expected);
+    QCOMPARE(printedParams(probe), expected);
+}
+
+// Bytes that are not UTF-8 cannot travel in a QStringList, so a shell puts
+// them on the command line; they arrive as Qt's UTF-8 decoding renders them.
+void TestStartup::invalidUtf8Arguments()
+{
+    QProcess probe;
+    probe.start("/bin/sh",
+        { "-c", "exec \"$0\" -platform xcb \"$(printf 'a\\377b')\" \"$(printf '\\300')\" ok", PARAMS_PROBE });
+    QVERIFY(probe.waitForFinished(30000));
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(printedParams(probe),
+        (QStringList { QString::fromUtf8("a\xff"
+                                         "b"),
+            QString::fromUtf8("\xc0"), QStringLiteral("ok") }));
 }
 
 void TestStartup::engineOwnsBackend()
