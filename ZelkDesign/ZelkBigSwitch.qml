@@ -28,6 +28,7 @@ Switch {
         // The state shows only in where the knob stands: it glows blue either way.
         Item {
             id: handle
+            objectName: "knob"
             x: control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2
             y: parent.height / 2 - height / 2
             width: 70
