@@ -59,17 +59,18 @@ Switch {
             }
 
             RowLayout {
+                id: vLineRow
                 anchors.centerIn: parent
 
                 Repeater {
                     model: 3
-                    delegate: gripLine
+                    delegate: vLineComp
                 }
             }
         }
 
         Component {
-            id: gripLine
+            id: vLineComp
 
             Rectangle {
                 implicitWidth: 5
