@@ -52,7 +52,9 @@ void TestTranslations::viewTextsAreWrapped()
 void TestTranslations::lupdateExtracts_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("window title") << "Orvane Tool";
+    for (const char *text : { "Orvane Tool", "Select devices:", "Next", "Warning", "You haven't select any devices!",
+             "OK", "Enter description" })
+        QTest::newRow(text) << QString::fromUtf8(text);
 }
 
 void TestTranslations::lupdateExtracts()
@@ -72,7 +74,7 @@ void TestTranslations::lupdateExtracts()
         m_ts = QString::fromUtf8(file.readAll());
     }
     QString escaped = text.toHtmlEscaped();
-    escaped.replace("&quot;", "\"");
+    escaped.replace("&quot;", "\"").replace("'", "&apos;");
     QVERIFY2(m_ts.contains("<source>" + escaped + "</source>"), qPrintable(text));
 }
 
