@@ -52,6 +52,11 @@ ZelkHeaderPane {
             readonly property bool current: root.currentStep === index
 
             objectName: "deviceTab" + index
+            Accessible.role: Accessible.PageTab
+            Accessible.name: modelData
+            Accessible.selectable: true
+            Accessible.selected: tab.current
+            Accessible.onPressAction: root.currentStep = index
             x: root.tabWidth * index
             y: 0
             width: root.tabWidth
