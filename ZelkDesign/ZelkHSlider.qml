@@ -24,6 +24,7 @@ Item {
     SkinnedSlider {
         id: slider
 
+        objectName: "slider"
         anchors.centerIn: parent
         width: root.width - 134
         height: 12

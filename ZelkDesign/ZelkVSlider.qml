@@ -21,6 +21,7 @@ Item {
     SkinnedSlider {
         id: slider
 
+        objectName: "slider"
         anchors.left: parent.left
         anchors.leftMargin: 10
         anchors.verticalCenter: parent.verticalCenter
