@@ -136,6 +136,7 @@ Item {
         Label {
             id: delegateRoot
 
+            objectName: "button" + index
             readonly property bool isCurrentItem: root.currentIndex === index
 
             x: root.buttonWidth * index

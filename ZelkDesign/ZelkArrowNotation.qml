@@ -70,6 +70,7 @@ Item {
     Loader {
         id: iconImageCtrlLoader
 
+        objectName: "iconLoader"
         anchors.centerIn: warnCanvas
         anchors.horizontalCenterOffset: root.imageHorizontalOffset
         active: root.iconVisible

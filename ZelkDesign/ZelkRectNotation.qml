@@ -46,6 +46,7 @@ Item {
     Loader {
         id: iconImageCtrlLoader
 
+        objectName: "iconLoader"
         anchors.centerIn: contentRect
         anchors.horizontalCenterOffset: root.imageHorizontalOffset
         active: root.iconVisible
