@@ -19,7 +19,7 @@ Item {
 
     // Adds the plate's outline, inset by `margins`, to the context's path.
     function drawArrowBackground(ctx, margins) {
-        CalloutPaths.addPolygon(ctx, CalloutPaths.platePoints(width, height, margins, arrowHeight, arrowWidth));
+        CalloutPaths.trace(ctx, CalloutPaths.plate(width, height, margins, arrowHeight, arrowWidth));
     }
 
     width: buttonWidth * (model ? model.count : 0)

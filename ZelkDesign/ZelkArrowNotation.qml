@@ -42,7 +42,7 @@ Item {
         onPaint: {
             var ctx = getContext("2d");
             ctx.reset();
-            CalloutPaths.addPolygon(ctx, CalloutPaths.calloutPoints(width, height, root.margins, root.arrowHeight));
+            CalloutPaths.trace(ctx, CalloutPaths.callout(width, height, root.margins, root.arrowHeight));
             ctx.lineWidth = 2;
             ctx.lineCap = "butt";
             ctx.strokeStyle = root.borderColor;

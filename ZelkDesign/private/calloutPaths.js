@@ -1,11 +1,23 @@
 .pragma library
 
-// Outline of a warning callout: a box inset by `margins` with a triangular
-// pointer on its left side, `arrowHeight` deep and twice that high, its tip on
-// the inset edge at mid-height. Points in drawing order, from the tip.
-function calloutPoints(width, height, margins, arrowHeight) {
+// Outlines of the callout and the pointed plate as plain path commands
+// (["moveTo", x, y], ["lineTo", x, y], ["closePath"]), so the shapes can be
+// checked with numbers and replayed on any 2D context.
+
+function polygon(points) {
+    var path = [["moveTo", points[0][0], points[0][1]]];
+    for (var i = 1; i < points.length; ++i)
+        path.push(["lineTo", points[i][0], points[i][1]]);
+    path.push(["closePath"]);
+    return path;
+}
+
+// A box inset by `margins` with a triangular pointer on its left side,
+// `arrowHeight` deep and twice that high, its tip on the inset edge at
+// mid-height. Starts and ends at the tip.
+function callout(width, height, margins, arrowHeight) {
     var m = margins, a = arrowHeight;
-    return [
+    return polygon([
         [m, height / 2],
         [m + a, height / 2 - a],
         [m + a, m],
@@ -13,15 +25,15 @@ function calloutPoints(width, height, margins, arrowHeight) {
         [width - m, height - m],
         [m + a, height - m],
         [m + a, height / 2 + a]
-    ];
+    ]);
 }
 
-// Outline of a plate whose top edge carries an upward pointer at its centre,
-// `arrowWidth` wide at its base and `arrowHeight` high. Points in drawing
-// order, from the top left corner.
-function platePoints(width, height, margins, arrowHeight, arrowWidth) {
+// A plate inset by `margins` whose top edge carries an upward pointer at its
+// centre, `arrowWidth` wide at its base and `arrowHeight` high. Starts at the
+// top left corner.
+function plate(width, height, margins, arrowHeight, arrowWidth) {
     var m = margins, a = arrowHeight, b = arrowWidth;
-    return [
+    return polygon([
         [m, m + a],
         [width / 2 - b / 2, m + a],
         [width / 2, m],
@@ -29,15 +41,18 @@ function platePoints(width, height, margins, arrowHeight, arrowWidth) {
         [width - m, m + a],
         [width - m, height - m],
         [m, height - m]
-    ];
+    ]);
 }
 
-// Adds the closed polygon to the context's path; filling or stroking is the
-// caller's.
-function addPolygon(ctx, points) {
+// Adds the path to the context's current path; filling or stroking is the caller's.
+function trace(ctx, path) {
     ctx.beginPath();
-    ctx.moveTo(points[0][0], points[0][1]);
-    for (var i = 1; i < points.length; ++i)
-        ctx.lineTo(points[i][0], points[i][1]);
-    ctx.closePath();
+    for (var i = 0; i < path.length; ++i) {
+        var c = path[i];
+        switch (c[0]) {
+        case "moveTo": ctx.moveTo(c[1], c[2]); break;
+        case "lineTo": ctx.lineTo(c[1], c[2]); break;
+        case "closePath": ctx.closePath(); break;
+        }
+    }
 }

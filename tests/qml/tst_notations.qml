@@ -69,25 +69,33 @@ TestCase {
         SignalSpy {}
     }
 
+    function commands(points) {
+        var path = [["moveTo", points[0][0], points[0][1]]];
+        for (var i = 1; i < points.length; ++i)
+            path.push(["lineTo", points[i][0], points[i][1]]);
+        path.push(["closePath"]);
+        return path;
+    }
+
     function test_paths_data() {
         return [
-            { tag: "callout at the default size", points: Paths.calloutPoints(330, 134, 10, 25),
-              expected: [[10, 67], [35, 42], [35, 10], [320, 10], [320, 124], [35, 124], [35, 92]] },
-            { tag: "callout with a shallow pointer", points: Paths.calloutPoints(200, 100, 0, 10),
-              expected: [[0, 50], [10, 40], [10, 0], [200, 0], [200, 100], [10, 100], [10, 60]] },
-            { tag: "plate of three buttons", points: Paths.platePoints(618, 73, 0, 15, 22),
-              expected: [[0, 15], [298, 15], [309, 0], [320, 15], [618, 15], [618, 73], [0, 73]] },
-            { tag: "plate frame inset by 2", points: Paths.platePoints(618, 73, 2, 15, 22),
-              expected: [[2, 17], [298, 17], [309, 2], [320, 17], [616, 17], [616, 71], [2, 71]] }
+            { tag: "callout at the default size", path: Paths.callout(330, 134, 10, 25),
+              points: [[10, 67], [35, 42], [35, 10], [320, 10], [320, 124], [35, 124], [35, 92]] },
+            { tag: "callout with a shallow pointer", path: Paths.callout(200, 100, 0, 10),
+              points: [[0, 50], [10, 40], [10, 0], [200, 0], [200, 100], [10, 100], [10, 60]] },
+            { tag: "plate of three buttons", path: Paths.plate(618, 73, 0, 15, 22),
+              points: [[0, 15], [298, 15], [309, 0], [320, 15], [618, 15], [618, 73], [0, 73]] },
+            { tag: "plate frame inset by 2", path: Paths.plate(618, 73, 2, 15, 22),
+              points: [[2, 17], [298, 17], [309, 2], [320, 17], [616, 17], [616, 71], [2, 71]] }
         ];
     }
 
     function test_paths(data) {
-        compare(data.points, data.expected);
+        compare(data.path, commands(data.points));
     }
 
-    // The outline reaches the canvas as one closed polygon in the given order.
-    function test_addPolygon() {
+    // The commands reach the canvas in order, as one closed path.
+    function test_trace() {
         var calls = [];
         var ctx = {
             beginPath: function() { calls.push("begin"); },
@@ -95,8 +103,9 @@ TestCase {
             lineTo: function(x, y) { calls.push("line " + x + "," + y); },
             closePath: function() { calls.push("close"); }
         };
-        Paths.addPolygon(ctx, [[1, 2], [3, 4], [5, 6]]);
-        compare(calls, ["begin", "move 1,2", "line 3,4", "line 5,6", "close"]);
+        Paths.trace(ctx, Paths.plate(40, 20, 0, 5, 10));
+        compare(calls, ["begin", "move 0,5", "line 15,5", "line 20,0", "line 25,5", "line 40,5", "line 40,20",
+                        "line 0,20", "close"]);
     }
 
     function loaders(control) {
