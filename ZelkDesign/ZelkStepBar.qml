@@ -45,6 +45,7 @@ Item {
     ListView {
         id: stepListView
 
+        objectName: "stepListView"
         x: root.margins
         width: root.width - 2 * root.margins
         height: root.height
