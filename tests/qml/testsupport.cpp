@@ -62,3 +62,32 @@ QColor TestSupport::average(QQuickItem *item, qreal x, qreal y, qreal width, qre
         return QColor();
     return QColor(int(r / n), int(g / n), int(b / n), int(a / n));
 }
+
+namespace {
+
+QStringList recorded;
+QtMessageHandler previousHandler = nullptr;
+
+void recordingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    recorded.append(message);
+    if (previousHandler)
+        previousHandler(type, context, message);
+}
+
+} // namespace
+
+void TestSupport::recordMessages()
+{
+    recorded.clear();
+    // In front of whatever handler Qt Test has in place (it installs its own
+    // per test case), which still sees every line.
+    const QtMessageHandler current = qInstallMessageHandler(recordingHandler);
+    if (current != recordingHandler)
+        previousHandler = current;
+}
+
+QStringList TestSupport::recordedMessages() const
+{
+    return recorded;
+}

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointF>
+#include <QStringList>
 #include <QVariant>
 
 class QQuickItem;
@@ -29,6 +30,10 @@ public:
     Q_INVOKABLE int grabWidth() const { return m_image.width(); }
     Q_INVOKABLE int grabHeight() const { return m_image.height(); }
     Q_INVOKABLE bool save(const QString &path) const { return m_image.save(path); }
+    // Lines the documents print (console.log and the like, not engine
+    // warnings) from the last call of recordMessages() on, for tests of log output.
+    Q_INVOKABLE void recordMessages();
+    Q_INVOKABLE QStringList recordedMessages() const;
 
 private:
     QPoint toImage(QQuickItem *item, qreal x, qreal y) const;

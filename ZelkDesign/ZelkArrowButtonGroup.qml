@@ -1,0 +1,165 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import "."
+import "private/calloutPaths.js" as CalloutPaths
+
+Item {
+    id: root
+
+    property real buttonWidth: 206
+    property real buttonHeight: 58
+    property real arrowHeight: 15
+    property real arrowWidth: 22
+    property string currentButtonName: ""
+    property ListModel model: null
+    property int currentIndex: 0
+
+    signal clicked(string buttonName)
+
+    // Adds the plate's outline, inset by `margins`, to the context's path.
+    function drawArrowBackground(ctx, margins) {
+        CalloutPaths.trace(ctx, CalloutPaths.plate(width, height, margins, arrowHeight, arrowWidth));
+    }
+
+    width: buttonWidth * (model ? model.count : 0)
+    height: buttonHeight + arrowHeight
+
+    // The outline follows the size (a model often arrives after the first paint).
+    onWidthChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
+    onHeightChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
+    onArrowWidthChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
+
+    Rectangle {
+        id: gradientBackgroundRect
+
+        anchors.fill: parent
+        visible: false
+        color: "#202020"
+    }
+
+    Canvas {
+        id: gradientBackMask
+
+        anchors.fill: parent
+        visible: false
+
+        onPaint: {
+            var ctx = getContext("2d");
+            ctx.reset();
+            root.drawArrowBackground(ctx, 0);
+            ctx.fillStyle = "red";
+            ctx.fill();
+        }
+    }
+
+    OpacityMask {
+        id: gradientOpacityMask
+
+        anchors.fill: parent
+        visible: false
+        source: gradientBackgroundRect
+        maskSource: gradientBackMask
+    }
+
+    InnerShadow {
+        id: gradientBackInnerShadow
+
+        anchors.fill: gradientOpacityMask
+        visible: false
+        source: gradientOpacityMask
+        cached: true
+        horizontalOffset: 5
+        verticalOffset: 5
+        radius: 16
+        samples: 32
+        color: "#000000"
+        smooth: true
+    }
+
+    Glow {
+        id: gradientGlow
+
+        anchors.fill: parent
+        source: gradientBackInnerShadow
+        radius: 4
+        spread: 0.1
+        color: "black"
+        smooth: true
+        cached: true
+    }
+
+    Canvas {
+        id: frameCanvas
+
+        anchors.fill: parent
+
+        onPaint: {
+            var ctx = getContext("2d");
+            ctx.reset();
+            root.drawArrowBackground(ctx, 2);
+            ctx.strokeStyle = "#676767";
+            ctx.lineWidth = 2;
+            ctx.stroke();
+        }
+    }
+
+    RectangularGlow {
+        anchors.fill: currentBackRect
+        glowRadius: 10
+        spread: 0.2
+        color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0.5)
+        cornerRadius: 10
+    }
+
+    Rectangle {
+        id: currentBackRect
+
+        objectName: "currentBackRect"
+        x: root.buttonWidth * root.currentIndex
+        y: root.arrowHeight
+        width: root.buttonWidth
+        height: root.buttonHeight
+        border.color: ZelkDesign.themeColor
+        border.width: 3
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: "#202020" }
+            GradientStop { position: 1.0; color: "#080808" }
+        }
+
+        Behavior on x { NumberAnimation { duration: 100 } }
+    }
+
+    Repeater {
+        model: root.model
+
+        Label {
+            id: delegateRoot
+
+            objectName: "button" + index
+            readonly property bool isCurrentItem: root.currentIndex === index
+
+            x: root.buttonWidth * index
+            y: root.arrowHeight
+            width: root.buttonWidth
+            height: root.buttonHeight
+            text: buttonLabel
+            color: isCurrentItem ? ZelkDesign.themeColor : "#9b9b9b"
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+            font.family: ZelkDesign.fontFamily
+            font.pixelSize: 20
+            font.weight: Font.DemiBold
+
+            MouseArea {
+                anchors.fill: parent
+                // The index is current before anyone hears of the click.
+                onClicked: {
+                    root.currentIndex = index;
+                    root.clicked(buttonName);
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,77 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+
+Item {
+    id: root
+
+    property alias from: slider.from
+    property alias to: slider.to
+    property alias stepSize: slider.stepSize
+    property alias value: slider.value
+    property string leftLabel: qsTr("Bright")
+    property string rightLabel: qsTr("Dark")
+    property alias gaugeVisible: gaugeItem.visible
+    property bool labelVisible: true
+    property bool gaugeValueVisible: false
+
+    signal moved()
+
+    width: 860
+    height: 50
+
+    SkinnedSlider {
+        id: slider
+
+        objectName: "slider"
+        anchors.centerIn: parent
+        width: root.width - 134
+        height: 12
+        from: 0.0
+        to: 1.0
+        stepSize: 0.1
+        value: 0.5
+
+        onMoved: root.moved()
+    }
+
+    Label {
+        id: leftLabelCtrl
+
+        anchors.right: slider.left
+        anchors.verticalCenter: slider.verticalCenter
+        visible: root.labelVisible
+        text: root.leftLabel
+        color: "#676767"
+        font.family: ZelkDesign.fontFamily
+        font.pixelSize: 18
+    }
+
+    Label {
+        id: rightLabelCtrl
+
+        anchors.left: slider.right
+        anchors.verticalCenter: slider.verticalCenter
+        visible: root.labelVisible
+        text: root.rightLabel
+        color: "#676767"
+        font.family: ZelkDesign.fontFamily
+        font.pixelSize: 18
+    }
+
+    SliderGauge {
+        id: gaugeItem
+
+        objectName: "gaugeItem"
+        anchors.bottom: parent.bottom
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: slider.travel
+        height: 13
+        from: slider.from
+        to: slider.to
+        stepSize: slider.stepSize
+        value: slider.value
+        valuesVisible: root.gaugeValueVisible
+    }
+}

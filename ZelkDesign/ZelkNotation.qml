@@ -1,0 +1,37 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.2
+
+Item {
+    id: root
+
+    property alias order: orderText.text
+    property alias content: contentText.text
+
+    height: 35
+
+    Text {
+        id: orderText
+
+        anchors.left: parent.left
+        anchors.verticalCenter: parent.verticalCenter
+        width: 50
+        text: "a."
+        color: "#9b9b9b"
+        font.family: "Arial"
+        font.bold: true
+        font.pointSize: 22
+    }
+
+    TextArea {
+        id: contentText
+
+        anchors.left: orderText.right
+        anchors.right: parent.right
+        anchors.verticalCenter: parent.verticalCenter
+        text: qsTr("Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua.")
+        color: "#9b9b9b"
+        font.family: "Arial"
+        font.pointSize: 15
+        wrapMode: TextEdit.WordWrap
+    }
+}

@@ -1,0 +1,182 @@
+import QtQuick 2.7
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import "."
+
+Item {
+    id: root
+
+    property alias model: stepListView.model
+    property real margins: 400
+    // Zero without steps, so that the light track then ends at the margin.
+    property real itemWidth: stepListView.count > 0 ? (width - 2 * margins) / stepListView.count : 0
+    property real hLineWidth: 7
+    property url backgroundImageSource
+    property int currentStep: 0
+    property real stepDotBorderWidth: 5
+
+    height: 110
+
+    Image {
+        anchors.fill: parent
+        source: root.backgroundImageSource
+    }
+
+    Rectangle {
+        id: hLineBack
+
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        height: root.hLineWidth
+        color: "#525252"
+
+        Rectangle {
+            id: hLineFront
+
+            objectName: "hLineFront"
+            anchors.verticalCenter: parent.verticalCenter
+            width: root.margins + root.itemWidth * (root.currentStep + 0.5)
+            height: parent.height
+            color: "#c2c2c2"
+        }
+    }
+
+    ListView {
+        id: stepListView
+
+        objectName: "stepListView"
+        x: root.margins
+        width: root.width - 2 * root.margins
+        height: root.height
+        orientation: ListView.Horizontal
+        interactive: false
+
+        delegate: Item {
+            id: stepItem
+
+            readonly property bool finished: index < root.currentStep
+            readonly property bool current: index === root.currentStep
+
+            width: stepListView.width / stepListView.count
+            height: stepListView.height
+
+            Text {
+                id: stepNameText
+
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.top: parent.top
+                anchors.topMargin: 15
+                text: name
+                color: "#6c6c6c"
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 21
+            }
+
+            Text {
+                id: statusText
+
+                objectName: "statusText"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.top: stepNameText.bottom
+                visible: !stepItem.current
+                text: stepItem.finished ? info : stepItem.current ? qsTr("In Progress") : "-"
+                color: stepItem.finished ? "white" : stepItem.current ? "#3ea2ff" : "#808080"
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 23
+                font.bold: true
+            }
+
+            Glow {
+                anchors.fill: statusText
+                source: statusText
+                visible: stepItem.current
+                radius: 5
+                spread: 0.1
+                color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0.5)
+                smooth: true
+                cached: true
+            }
+
+            Item {
+                objectName: "dotBox"
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: root.height - height / 2 - root.hLineWidth / 2
+                width: 38
+                height: 38
+
+                RectangularGlow {
+                    anchors.fill: finishedStepIndicator
+                    visible: finishedStepIndicator.visible
+                    glowRadius: 5
+                    spread: 0.2
+                    color: "#88000000"
+                    cornerRadius: finishedStepIndicator.radius + glowRadius
+                }
+
+                Rectangle {
+                    id: finishedStepIndicator
+
+                    objectName: "finishedStepIndicator"
+                    anchors.centerIn: parent
+                    visible: stepItem.finished
+                    // Bound to the pointer area rather than set on enter and
+                    // leave: when the step stops being finished the area hides,
+                    // loses the pointer, and the dot is at rest when it shows again.
+                    width: dotMouseArea.containsMouse ? 38 : 23
+                    height: width
+                    radius: width / 2
+                    color: "#1e1e1e"
+                    border.color: "#c2c2c2"
+                    border.width: dotMouseArea.containsMouse ? root.stepDotBorderWidth + 2 : root.stepDotBorderWidth
+
+                    Behavior on width { NumberAnimation { duration: 50 } }
+                    Behavior on border.width { NumberAnimation { duration: 50 } }
+
+                    MouseArea {
+                        id: dotMouseArea
+
+                        anchors.fill: parent
+                        visible: stepItem.finished
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+
+                        onClicked: {
+                            console.log("will go back to", index);
+                            // The host's `$app` may lack the operation (the
+                            // application's own backend does): say so once per click.
+                            if (typeof $app !== "undefined" && $app && typeof $app.willGoBack === "function")
+                                $app.willGoBack(index);
+                            else
+                                console.warn("ZelkStepBar: $app offers no willGoBack(index); cannot go back to", index);
+                        }
+                    }
+                }
+
+                Rectangle {
+                    id: currentStepIndicator
+
+                    objectName: "currentStepIndicator"
+                    anchors.fill: parent
+                    visible: stepItem.current
+                    radius: 19
+                    color: "#3ea2ff"
+                    border.color: "#c2c2c2"
+                    border.width: root.stepDotBorderWidth + 2
+                }
+
+                Rectangle {
+                    id: newStepIndicator
+
+                    objectName: "newStepIndicator"
+                    anchors.centerIn: parent
+                    visible: !stepItem.finished && !stepItem.current
+                    width: 24
+                    height: 24
+                    radius: 12
+                    color: "#525252"
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,75 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import ".."
+import "gaugeMath.js" as GaugeMath
+
+// A tick per step beside a slider, spread over the travel of the handle's
+// centre; the tick of the current value is blue and glows. Horizontal ticks
+// hang down with their values below; vertical ones point right with their
+// values at their ends.
+Item {
+    id: gauge
+
+    property real from
+    property real to
+    property real stepSize
+    property real value
+    property bool vertical: false
+    // Values are only ever shown for the first, the last and the current tick.
+    property bool valuesVisible: true
+    readonly property int gaugeCount: GaugeMath.tickCount(from, to, stepSize)
+
+    Repeater {
+        model: gauge.gaugeCount
+
+        Item {
+            id: delegateRootItem
+
+            readonly property real stepValue: GaugeMath.stepValue(gauge.from, gauge.stepSize, index)
+            readonly property bool isCurrentValue: GaugeMath.isCurrent(gauge.value, gauge.from, gauge.stepSize, index)
+            readonly property real offset: GaugeMath.tickOffset(gauge.vertical ? gauge.height : gauge.width,
+                                                                gauge.gaugeCount, index)
+
+            objectName: "tick" + index
+            x: gauge.vertical ? 0 : offset - 0.5
+            y: gauge.vertical ? offset - 1 : 0
+            width: gauge.vertical ? gauge.width : 1
+            height: gauge.vertical ? 2 : gauge.height
+
+            RectangularGlow {
+                anchors.fill: gaugeLine
+                visible: delegateRootItem.isCurrentValue
+                glowRadius: 10
+                spread: 0.2
+                color: "#882e91ed"
+                cornerRadius: gaugeLine.radius + glowRadius
+            }
+
+            Rectangle {
+                id: gaugeLine
+                objectName: "gaugeLine"
+                color: delegateRootItem.isCurrentValue ? "#2e8fea" : "#676767"
+                width: gauge.vertical ? (delegateRootItem.isCurrentValue ? 25 : 12)
+                                      : (delegateRootItem.isCurrentValue ? 2 : 1)
+                height: gauge.vertical ? 2
+                                       : (delegateRootItem.isCurrentValue ? parent.height * 1.2 : parent.height)
+            }
+
+            Label {
+                objectName: "valueLabel"
+                x: gauge.vertical ? parent.width - width : (parent.width - width) / 2
+                y: gauge.vertical ? (parent.height - height) / 2 : parent.height + 5
+                width: gauge.vertical ? 27 : implicitWidth
+                visible: gauge.valuesVisible
+                         && (delegateRootItem.isCurrentValue || index === 0 || index === gauge.gaugeCount - 1)
+                text: delegateRootItem.stepValue.toFixed(1)
+                color: gaugeLine.color
+                horizontalAlignment: Text.AlignLeft
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 15
+                font.bold: delegateRootItem.isCurrentValue
+            }
+        }
+    }
+}

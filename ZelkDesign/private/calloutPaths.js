@@ -1,0 +1,58 @@
+.pragma library
+
+// Outlines of the callout and the pointed plate as plain path commands
+// (["moveTo", x, y], ["lineTo", x, y], ["closePath"]), so the shapes can be
+// checked with numbers and replayed on any 2D context.
+
+function polygon(points) {
+    var path = [["moveTo", points[0][0], points[0][1]]];
+    for (var i = 1; i < points.length; ++i)
+        path.push(["lineTo", points[i][0], points[i][1]]);
+    path.push(["closePath"]);
+    return path;
+}
+
+// A box inset by `margins` with a triangular pointer on its left side,
+// `arrowHeight` deep and twice that high, its tip on the inset edge at
+// mid-height. Starts and ends at the tip.
+function callout(width, height, margins, arrowHeight) {
+    var m = margins, a = arrowHeight;
+    return polygon([
+        [m, height / 2],
+        [m + a, height / 2 - a],
+        [m + a, m],
+        [width - m, m],
+        [width - m, height - m],
+        [m + a, height - m],
+        [m + a, height / 2 + a]
+    ]);
+}
+
+// A plate inset by `margins` whose top edge carries an upward pointer at its
+// centre, `arrowWidth` wide at its base and `arrowHeight` high. Starts at the
+// top left corner.
+function plate(width, height, margins, arrowHeight, arrowWidth) {
+    var m = margins, a = arrowHeight, b = arrowWidth;
+    return polygon([
+        [m, m + a],
+        [width / 2 - b / 2, m + a],
+        [width / 2, m],
+        [width / 2 + b / 2, m + a],
+        [width - m, m + a],
+        [width - m, height - m],
+        [m, height - m]
+    ]);
+}
+
+// Adds the path to the context's current path; filling or stroking is the caller's.
+function trace(ctx, path) {
+    ctx.beginPath();
+    for (var i = 0; i < path.length; ++i) {
+        var c = path[i];
+        switch (c[0]) {
+        case "moveTo": ctx.moveTo(c[1], c[2]); break;
+        case "lineTo": ctx.lineTo(c[1], c[2]); break;
+        case "closePath": ctx.closePath(); break;
+        }
+    }
+}
