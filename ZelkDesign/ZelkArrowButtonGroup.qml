@@ -2,7 +2,9 @@ import QtQuick 2.7
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
 import "private/calloutPaths.js" as CalloutPaths
+import "private/outlinePaths.js" as OutlinePaths
 
 Item {
     id: root
@@ -19,7 +21,7 @@ Item {
 
     // Adds the plate's outline, inset by `margins`, to the context's path.
     function drawArrowBackground(ctx, margins) {
-        CalloutPaths.trace(ctx, CalloutPaths.plate(width, height, margins, arrowHeight, arrowWidth));
+        OutlinePaths.trace(ctx, CalloutPaths.plate(width, height, margins, arrowHeight, arrowWidth));
     }
 
     width: buttonWidth * (model ? model.count : 0)
@@ -104,12 +106,8 @@ Item {
         }
     }
 
-    RectangularGlow {
+    HighlightGlow {
         anchors.fill: currentBackRect
-        glowRadius: 10
-        spread: 0.2
-        color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0.5)
-        cornerRadius: 10
     }
 
     Rectangle {

@@ -2,7 +2,9 @@ import QtQuick 2.7
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
 import "private/calloutPaths.js" as CalloutPaths
+import "private/outlinePaths.js" as OutlinePaths
 
 Item {
     id: root
@@ -42,7 +44,7 @@ Item {
         onPaint: {
             var ctx = getContext("2d");
             ctx.reset();
-            CalloutPaths.trace(ctx, CalloutPaths.callout(width, height, root.margins, root.arrowHeight));
+            OutlinePaths.trace(ctx, CalloutPaths.callout(width, height, root.margins, root.arrowHeight));
             ctx.lineWidth = 2;
             ctx.lineCap = "butt";
             ctx.strokeStyle = root.borderColor;

@@ -2,6 +2,7 @@ import QtQuick 2.7
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
 
 Item {
     id: root
@@ -87,15 +88,12 @@ Item {
                 font.bold: true
             }
 
-            Glow {
+            HighlightTextGlow {
                 anchors.fill: statusText
                 source: statusText
                 visible: stepItem.current
                 radius: 5
-                spread: 0.1
                 color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0.5)
-                smooth: true
-                cached: true
             }
 
             Item {

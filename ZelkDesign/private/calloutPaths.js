@@ -43,16 +43,3 @@ function plate(width, height, margins, arrowHeight, arrowWidth) {
         [m, height - m]
     ]);
 }
-
-// Adds the path to the context's current path; filling or stroking is the caller's.
-function trace(ctx, path) {
-    ctx.beginPath();
-    for (var i = 0; i < path.length; ++i) {
-        var c = path[i];
-        switch (c[0]) {
-        case "moveTo": ctx.moveTo(c[1], c[2]); break;
-        case "lineTo": ctx.lineTo(c[1], c[2]); break;
-        case "closePath": ctx.closePath(); break;
-        }
-    }
-}

@@ -3,6 +3,7 @@ import QtTest 1.2
 import ZelkDesign 1.0
 import OrvaneTest 1.0
 import "qrc:/ZelkDesign/private/calloutPaths.js" as Paths
+import "qrc:/ZelkDesign/private/outlinePaths.js" as OutlinePaths
 
 TestCase {
     id: testCase
@@ -103,7 +104,7 @@ TestCase {
             lineTo: function(x, y) { calls.push("line " + x + "," + y); },
             closePath: function() { calls.push("close"); }
         };
-        Paths.trace(ctx, Paths.plate(40, 20, 0, 5, 10));
+        OutlinePaths.trace(ctx, Paths.plate(40, 20, 0, 5, 10));
         compare(calls, ["begin", "move 0,5", "line 15,5", "line 20,0", "line 25,5", "line 40,5", "line 40,20",
                         "line 0,20", "close"]);
     }
