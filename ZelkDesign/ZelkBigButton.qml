@@ -1,0 +1,78 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+import "private/controlLook.js" as Look
+
+Button {
+    id: control
+
+    property real margins: 10
+    property real backgroundWidth: 412
+    property real backgroundHeight: 412
+    property string iconSource
+
+    width: backgroundWidth + 2 * margins
+    height: backgroundHeight + 2 * margins
+    hoverEnabled: true
+    spacing: 0
+    font.family: ZelkDesign.fontFamily
+    font.pixelSize: 20
+
+    contentItem: Item {
+        anchors.fill: parent
+
+        Image {
+            id: iconCtrl
+            anchors.centerIn: parent
+            anchors.verticalCenterOffset: -25
+            source: control.iconSource
+        }
+
+        HighlightTextGlow {
+            anchors.fill: labelCtrl
+            source: labelCtrl
+            visible: Look.highlighted(control)
+        }
+
+        Label {
+            id: labelCtrl
+            anchors.left: parent.left
+            anchors.right: parent.right
+            anchors.top: iconCtrl.bottom
+            anchors.topMargin: 30
+            text: control.text
+            font.family: ZelkDesign.fontFamily
+            font.pixelSize: 23
+            font.bold: true
+            color: Look.highlighted(control) ? "#3ea2ff" : "#ffffff"
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+            visible: !Look.highlighted(control)
+        }
+    }
+
+    background: Item {
+        HighlightGlow {
+            anchors.fill: backRect
+            lit: Look.highlighted(control)
+            restRadius: 3
+            restColor: "#1c1c1c"
+        }
+
+        Rectangle {
+            id: backRect
+            anchors.centerIn: parent
+            width: control.backgroundWidth
+            height: control.backgroundHeight
+            border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#676767"
+            border.width: Look.highlighted(control) ? 3 : 2
+            opacity: control.enabled ? 1 : 0.3
+            gradient: Gradient {
+                GradientStop { position: 0.0; color: Look.highlighted(control) ? "#252525" : "#2c2c2c" }
+                GradientStop { position: 1.0; color: Look.highlighted(control) ? "#080808" : "#161616" }
+            }
+        }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+import "private/outlinePaths.js" as Paths
+
+CheckBox {
+    id: control
+
+    property real margins: 10
+    property real indicatorItemWidth: 24
+    property real indicatorItemHeight: 24
+    property color labelColor: "#9b9b9b"
+
+    width: indicatorItemWidth + 2 * margins + contentItemText.contentWidth
+    height: indicatorItemHeight + 2 * margins
+    font.family: ZelkDesign.fontFamily
+    font.pixelSize: 16
+
+    indicator: SunkenFrame {
+        x: 0
+        y: control.height / 2 - height / 2
+        width: control.indicatorItemWidth
+        height: control.indicatorItemHeight
+        glowRadius: 5
+        glowCornerRadius: glowRadius + 5
+        fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+        shadowHorizontalOffset: control.checked ? 0 : 2
+        shadowColor: control.checked ? "#88000000" : "#aa000000"
+
+        // Fixed size: the mark does not scale with the indicator.
+        OutlineCanvas {
+            id: checkedMarkCanvas
+
+            property real margins: 2
+
+            anchors.centerIn: parent
+            width: 17.5
+            height: 14
+            visible: control.checked
+            lineWidth: 2.5
+            strokeColor: "#004d94"
+            path: Paths.checkMark(width, height, margins)
+        }
+    }
+
+    contentItem: Text {
+        id: contentItemText
+        leftPadding: control.indicator.width + 10
+        text: control.text
+        font: control.font
+        color: control.labelColor
+        verticalAlignment: Text.AlignVCenter
+        opacity: control.enabled ? 1.0 : 0.3
+    }
+}

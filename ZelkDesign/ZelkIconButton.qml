@@ -1,0 +1,30 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+
+Button {
+    id: control
+
+    property string normalIconSource: ""
+    property string activeIconSource: ""
+
+    width: 51
+    height: 51
+    spacing: 0
+    checkable: true
+
+    contentItem: Item {
+        Image {
+            anchors.centerIn: parent
+            source: control.normalIconSource
+            visible: !control.hovered && !control.checked
+        }
+
+        Image {
+            anchors.centerIn: parent
+            source: control.activeIconSource
+            visible: control.hovered || control.checked
+        }
+    }
+
+    background: Item {}
+}

@@ -1,0 +1,56 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import "."
+import "private/controlLook.js" as Look
+
+Button {
+    id: control
+
+    property string activeIcon
+    property string inactiveIcon
+
+    width: 246
+    height: 52
+    font.family: ZelkDesign.fontFamily
+    font.pixelSize: 16
+
+    contentItem: Item {
+        Image {
+            id: buttonIconCtrl
+            anchors.verticalCenter: parent.verticalCenter
+            x: 20
+            source: control.enabled ? control.activeIcon : control.inactiveIcon
+            visible: !control.enabled
+        }
+
+        Glow {
+            anchors.fill: buttonIconCtrl
+            source: buttonIconCtrl
+            radius: 8
+            spread: 0.1
+            color: "#5585ff00"
+            smooth: true
+            cached: true
+            visible: control.enabled
+        }
+
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            anchors.left: buttonIconCtrl.right
+            anchors.leftMargin: 20
+            text: control.text
+            font: control.font
+            color: control.enabled ? "#c5c5c5" : "#5b5b5b"
+        }
+    }
+
+    background: Rectangle {
+        border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#525354"
+        border.width: Look.highlighted(control) ? 2 : 1
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: "#333536" }
+            GradientStop { position: 1.0; color: "#272829" }
+        }
+    }
+}

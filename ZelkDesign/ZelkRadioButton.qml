@@ -1,0 +1,48 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+
+RadioButton {
+    id: control
+
+    property real margins: 10
+    property real indicatorItemWidth: 24
+    property real indicatorItemHeight: 24
+
+    width: indicatorItemWidth + 2 * margins
+    height: indicatorItemHeight + 2 * margins
+    font.family: ZelkDesign.fontFamily
+    font.pixelSize: 16
+
+    indicator: SunkenFrame {
+        x: 0
+        y: control.height / 2 - height / 2
+        width: control.indicatorItemWidth
+        height: control.indicatorItemHeight
+        radius: width / 2
+        glowRadius: 5
+        fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+        shadowHorizontalOffset: control.checked ? 0 : 2
+        shadowColor: control.checked ? "#88000000" : "#aa000000"
+
+        Rectangle {
+            id: checkedMarkCanvas
+            anchors.centerIn: parent
+            width: control.indicatorItemWidth * 0.5
+            height: width
+            radius: width / 2
+            color: "#004d94"
+            visible: control.checked
+        }
+    }
+
+    contentItem: Text {
+        leftPadding: control.indicator.width + 10
+        text: control.text
+        font: control.font
+        color: "#9b9b9b"
+        verticalAlignment: Text.AlignVCenter
+        opacity: control.enabled ? 1.0 : 0.3
+    }
+}

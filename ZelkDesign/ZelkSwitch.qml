@@ -1,0 +1,77 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import "."
+import "private"
+
+Switch {
+    id: control
+
+    property real margins: 10
+    property real indicatorItemWidth: 42
+    property real indicatorItemHeight: 24
+
+    implicitWidth: 95 + 2 * margins
+    implicitHeight: indicatorItemHeight + 2 * margins
+    leftPadding: 0
+
+    indicator: Item {
+        x: labelText.width + 15
+        y: control.height / 2 - height / 2
+        width: control.indicatorItemWidth
+        height: control.indicatorItemHeight
+
+        SunkenFrame {
+            id: track
+            anchors.fill: parent
+            radius: height / 2
+            glowRadius: 2
+            fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+
+            Behavior on fillColor {
+                ColorAnimation { duration: 100 }
+            }
+        }
+
+        RectangularGlow {
+            anchors.fill: handle
+            glowRadius: 2
+            cornerRadius: handle.radius + glowRadius
+            spread: 0.2
+            color: "black"
+        }
+
+        // Overhangs the track by 2 px at either end; follows `checked`, not the pointer.
+        Rectangle {
+            id: handle
+            x: control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2
+            y: parent.height / 2 - height / 2
+            width: control.indicatorItemHeight
+            height: width
+            radius: width / 2
+            color: "#3f3f3f"
+            border.width: 2
+            border.color: "#676767"
+
+            Behavior on x {
+                NumberAnimation { duration: 100 }
+            }
+        }
+    }
+
+    contentItem: Item {
+        Text {
+            id: labelText
+            x: 0
+            y: parent.height / 2 - height / 2
+            width: contentWidth
+            height: contentHeight
+            text: control.text
+            font.family: ZelkDesign.fontFamily
+            font.pixelSize: 16
+            color: "#9b9b9b"
+            verticalAlignment: Text.AlignVCenter
+            opacity: control.enabled ? 1.0 : 0.3
+        }
+    }
+}

@@ -1,0 +1,16 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+
+TextArea {
+    id: control
+
+    placeholderText: qsTr("Enter description")
+
+    background: SunkenFrame {
+        shadowColor: "#1a1a1a"
+        shadowHorizontalOffset: control.focus ? 0 : 2
+        borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+    }
+}

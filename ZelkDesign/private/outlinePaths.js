@@ -1,0 +1,57 @@
+.pragma library
+
+// Outline geometry for the library's canvases, as plain path commands so the
+// shapes can be checked with numbers and replayed on any 2D context:
+//   ["moveTo", x, y], ["lineTo", x, y], ["closePath"],
+//   ["arc", centreX, centreY, radius, startAngle, endAngle] (clockwise on screen).
+
+// A rectangle inset by `margins` whose top corners are optionally rounded by
+// `radius`. It starts at the bottom-left corner and, when not closed, stays
+// open along the bottom edge (a tab outline); closed, it is a panel shape.
+function topOutline(width, height, radius, margins, roundLeft, roundRight, closed) {
+    var m = margins;
+    var r = radius;
+    var path = [["moveTo", m, height - m]];
+    if (roundLeft)
+        path.push(["arc", r + m, r + m, r, Math.PI, 3 * Math.PI / 2]);
+    else
+        path.push(["lineTo", m, m]);
+    if (roundRight)
+        path.push(["arc", width - r - m, r + m, r, -Math.PI / 2, 0]);
+    else
+        path.push(["lineTo", width - m, m]);
+    path.push(["lineTo", width - m, height - m]);
+    if (closed)
+        path.push(["closePath"]);
+    return path;
+}
+
+// A tick with both arms at 45 degrees: the long arm from the upper right down
+// to the vertex on the bottom margin, the short arm up to the left margin.
+function checkMark(width, height, margins) {
+    var m = margins;
+    var vertexX = width - m - (height - 2 * m);
+    return [["moveTo", width - m, m],
+            ["lineTo", vertexX, height - m],
+            ["lineTo", m, height - vertexX]];
+}
+
+// Two diagonals of the box inset by `margins`.
+function cross(width, height, margins) {
+    var m = margins;
+    return [["moveTo", m, m], ["lineTo", width - m, height - m],
+            ["moveTo", width - m, m], ["lineTo", m, height - m]];
+}
+
+function trace(ctx, path) {
+    ctx.beginPath();
+    for (var i = 0; i < path.length; ++i) {
+        var c = path[i];
+        switch (c[0]) {
+        case "moveTo": ctx.moveTo(c[1], c[2]); break;
+        case "lineTo": ctx.lineTo(c[1], c[2]); break;
+        case "arc": ctx.arc(c[1], c[2], c[3], c[4], c[5], false); break;
+        case "closePath": ctx.closePath(); break;
+        }
+    }
+}
