@@ -35,12 +35,23 @@ ApplicationWindow {
             anchors.margins: 30
             interactive: false
 
-            Item {
+            SelectDevicesView {
                 id: selectDeviceView
+                objectName: "selectDeviceView"
+                onNextClicked: swipeView.currentIndex = 1
             }
 
-            Item {
+            // Created only once the selection is made, from the list it built.
+            Loader {
                 id: deviceStepPage
+                objectName: "deviceStepPage"
+                active: SwipeView.isCurrentItem
+                sourceComponent: Component {
+                    DeviceStepView {
+                        objectName: "deviceStepView"
+                        devices: selectDeviceView.selectedDevices
+                    }
+                }
             }
         }
 
