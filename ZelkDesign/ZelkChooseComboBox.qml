@@ -38,9 +38,30 @@ ComboBox {
         }
     }
 
+    contentItem: TextField {
+        text: control.displayText
+        font: control.font
+        color: control.enabled ? "#9b9b9b" : "#3F3F3F"
+        leftPadding: 15
+        rightPadding: control.indicator.width + control.spacing
+        verticalAlignment: Text.AlignVCenter
+        horizontalAlignment: Text.AlignLeft
+        selectByMouse: false
+
+        // Spans the whole box, so the frame runs on under the drop button.
+        background: SunkenFrame {
+            width: control.width
+            height: control.height
+            shadowColor: "#1a1a1a"
+            borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+        }
+    }
+
     indicator: Rectangle {
         x: control.width - width
         y: control.topPadding + (control.availableHeight - height) / 2
+        // Above the text field, whose frame runs on underneath.
+        z: 1
         width: 50
         height: control.height
         opacity: control.enabled ? 1 : 0.3
@@ -58,25 +79,6 @@ ComboBox {
             font.pixelSize: 20
             color: control.enabled ? "#c1c1c1" : "#585959"
             opacity: control.enabled ? 1.0 : 0.3
-        }
-    }
-
-    contentItem: TextField {
-        text: control.displayText
-        font: control.font
-        color: control.enabled ? "#9b9b9b" : "#3F3F3F"
-        leftPadding: 15
-        rightPadding: control.indicator.width + control.spacing
-        verticalAlignment: Text.AlignVCenter
-        horizontalAlignment: Text.AlignLeft
-        selectByMouse: false
-
-        // Spans the whole box, so the frame runs on under the drop button.
-        background: SunkenFrame {
-            width: control.width
-            height: control.height
-            shadowColor: "#1a1a1a"
-            borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
         }
     }
 
