@@ -47,6 +47,9 @@ ComboBox {
         verticalAlignment: Text.AlignVCenter
         horizontalAlignment: Text.AlignLeft
         selectByMouse: false
+        // Only an editable box takes typing; otherwise a press on the text
+        // must open the list, and typed text would show a choice not made.
+        enabled: control.editable
 
         // Spans the whole box, so the frame runs on under the drop button.
         background: SunkenFrame {
