@@ -34,8 +34,9 @@ TestCase {
     function openList(combo) {
         combo.popup.open();
         tryCompare(combo.popup, "opened", true);
-        waitForRendering(combo.popup.contentItem);
-        return combo.popup.contentItem;
+        var list = combo.popup.contentItem;
+        tryVerify(function() { return list.count > 0 && list.itemAtIndex(list.count - 1) !== null; });
+        return list;
     }
 
     function test_defaults() {
@@ -167,7 +168,7 @@ TestCase {
         mouseClick(combo, data.x, 25);
         tryCompare(combo.popup, "opened", true);
         var list = combo.popup.contentItem;
-        waitForRendering(list);
+        tryVerify(function() { return list.itemAtIndex(1) !== null; });
         mouseClick(list.itemAtIndex(1));
         tryCompare(combo.popup, "visible", false);
         compare(combo.currentIndex, 1);
