@@ -28,6 +28,7 @@ Switch {
         // The state shows only in where the knob stands: it glows blue either way.
         Item {
             id: handle
+            objectName: "knob"
             x: control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2
             y: parent.height / 2 - height / 2
             width: 70
@@ -58,17 +59,18 @@ Switch {
             }
 
             RowLayout {
+                id: vLineRow
                 anchors.centerIn: parent
 
                 Repeater {
                     model: 3
-                    delegate: gripLine
+                    delegate: vLineComp
                 }
             }
         }
 
         Component {
-            id: gripLine
+            id: vLineComp
 
             Rectangle {
                 implicitWidth: 5

@@ -44,6 +44,7 @@ Switch {
         // Overhangs the track by 2 px at either end; follows `checked`, not the pointer.
         Rectangle {
             id: handle
+            objectName: "knob"
             x: control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2
             y: parent.height / 2 - height / 2
             width: control.indicatorItemHeight

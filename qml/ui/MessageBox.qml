@@ -26,6 +26,7 @@ ZelkDialog {
 
     Label {
         id: msgLabel
+        objectName: "messageLabel"
         anchors.top: parent.top
         anchors.topMargin: 80
         anchors.left: parent.left
