@@ -31,11 +31,14 @@ TestCase {
         return combo;
     }
 
+    // Rows are laid out when the window polishes, which a window hidden under
+    // another test's window on a shared X server may not do in time.
     function openList(combo) {
         combo.popup.open();
         tryCompare(combo.popup, "opened", true);
         var list = combo.popup.contentItem;
-        tryVerify(function() { return list.count > 0 && list.itemAtIndex(list.count - 1) !== null; });
+        tryVerify(function() { list.forceLayout(); return list.count > 0 && list.itemAtIndex(list.count - 1) !== null; }, 10000,
+                  "rows of the open list: " + list.count + ", list height " + list.height);
         return list;
     }
 
@@ -168,7 +171,8 @@ TestCase {
         mouseClick(combo, data.x, 25);
         tryCompare(combo.popup, "opened", true);
         var list = combo.popup.contentItem;
-        tryVerify(function() { return list.itemAtIndex(1) !== null; });
+        tryVerify(function() { list.forceLayout(); return list.itemAtIndex(1) !== null; }, 10000,
+                  "rows of the open list: " + list.count + ", list height " + list.height + ", popup " + combo.popup.height);
         mouseClick(list.itemAtIndex(1));
         tryCompare(combo.popup, "visible", false);
         compare(combo.currentIndex, 1);

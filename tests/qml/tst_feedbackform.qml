@@ -41,7 +41,7 @@ TestCase {
     }
 
     function waitForRows(list) {
-        tryVerify(function() { return list.count === 0 || list.itemAtIndex(list.count - 1) !== null; });
+        tryVerify(function() { list.forceLayout(); return list.count === 0 || list.itemAtIndex(list.count - 1) !== null; });
     }
 
     function paths(form) {

@@ -32,7 +32,7 @@ TestCase {
         mouseClick(combo);
         tryCompare(combo.popup, "opened", true);
         var list = combo.popup.contentItem;
-        tryVerify(function() { return list.itemAtIndex(4) !== null; });
+        tryVerify(function() { list.forceLayout(); return list.itemAtIndex(4) !== null; });
         mouseClick(list.itemAtIndex(4));
         tryCompare(combo.popup, "visible", false);
         compare(combo.displayText, "Education");
