@@ -1,0 +1,125 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import "."
+import "private"
+import "private/controlLook.js" as Look
+
+ComboBox {
+    id: control
+
+    model: ["First", "Second", "Third", "Fourth"]
+    implicitWidth: 200
+    implicitHeight: 50
+    font.family: ZelkDesign.fontFamily
+    font.pixelSize: 20
+
+    delegate: ItemDelegate {
+        id: itemDelegate
+        width: control.width
+        leftPadding: 0
+        rightPadding: 0
+        highlighted: control.highlightedIndex === index || itemDelegate.hovered
+
+        contentItem: Text {
+            // Callers pass their texts marked but untranslated; the open list
+            // translates them here, the closed box shows them as given.
+            text: qsTr(modelData)
+            font: control.font
+            color: itemDelegate.highlighted ? "white" : "#9b9b9b"
+            elide: Text.ElideRight
+            leftPadding: 15
+            verticalAlignment: Text.AlignVCenter
+            horizontalAlignment: Text.AlignLeft
+        }
+
+        background: Rectangle {
+            color: itemDelegate.highlighted ? ZelkDesign.themeColor : "transparent"
+        }
+    }
+
+    contentItem: TextField {
+        text: control.displayText
+        font: control.font
+        color: control.enabled ? "#9b9b9b" : "#3F3F3F"
+        leftPadding: 15
+        rightPadding: control.indicator.width + control.spacing
+        verticalAlignment: Text.AlignVCenter
+        horizontalAlignment: Text.AlignLeft
+        selectByMouse: false
+        // Only an editable box takes typing; otherwise a press on the text
+        // must open the list, and typed text would show a choice not made.
+        enabled: control.editable
+
+        // Spans the whole box, so the frame runs on under the drop button.
+        background: SunkenFrame {
+            width: control.width
+            height: control.height
+            shadowColor: "#1a1a1a"
+            borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+        }
+    }
+
+    indicator: Rectangle {
+        x: control.width - width
+        y: control.topPadding + (control.availableHeight - height) / 2
+        // Above the text field, whose frame runs on underneath.
+        z: 1
+        width: 50
+        height: control.height
+        opacity: control.enabled ? 1 : 0.3
+        border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#464748"
+        border.width: Look.highlighted(control) ? 3 : 2
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: "#333436" }
+            GradientStop { position: 1.0; color: "#272829" }
+        }
+
+        Text {
+            anchors.centerIn: parent
+            text: ZelkDesign.fa.sortDown
+            font.family: ZelkDesign.faSolid
+            font.pixelSize: 20
+            color: control.enabled ? "#c1c1c1" : "#585959"
+            opacity: control.enabled ? 1.0 : 0.3
+        }
+    }
+
+    background: Item {}
+
+    popup: Popup {
+        y: control.height - 1
+        width: control.width
+        implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
+        padding: 1
+
+        contentItem: ListView {
+            clip: true
+            implicitHeight: contentHeight
+            model: control.popup.visible ? control.delegateModel : null
+            currentIndex: control.highlightedIndex
+
+            ScrollIndicator.vertical: ScrollIndicator {}
+        }
+
+        background: Item {
+            Rectangle {
+                id: menuBackRect
+                anchors.fill: parent
+                color: "black"
+                border.color: "#3f3f3f"
+                visible: false
+            }
+
+            DropShadow {
+                anchors.fill: menuBackRect
+                source: menuBackRect
+                horizontalOffset: 3
+                verticalOffset: 3
+                radius: 8.0
+                samples: 17
+                color: "#80000000"
+            }
+        }
+    }
+}

@@ -1,0 +1,56 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "private"
+import "private/fileUrls.js" as FileUrls
+
+Item {
+    id: fileSelector
+
+    property alias filePath: filePathTextField.text
+
+    // What accepting the dialog does; callable with any list of file URLs.
+    function acceptFiles(urls) {
+        console.log("You chose: " + urls);
+        if (urls.length > 0)
+            filePathTextField.text = FileUrls.toLocalPath(urls[0]);
+    }
+
+    implicitWidth: 693
+    implicitHeight: 50
+
+    TextField {
+        id: filePathTextField
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        anchors.right: selectFileBtn.right
+        // The button covers the field's right end; keep the text and cursor clear of it.
+        rightPadding: selectFileBtn.width + leftPadding
+
+        background: SunkenFrame {
+            fillColor: "#212121"
+            shadowHorizontalOffset: 0
+            shadowVerticalOffset: 0
+            shadowRadius: 8
+            shadowColor: "#000000"
+            borderColor: "#444444"
+        }
+    }
+
+    LazyFileDialog {
+        id: fileDialog
+        title: "Please choose a file"
+        onFilesChosen: fileSelector.acceptFiles(urls)
+        onCanceled: console.log("Canceled")
+    }
+
+    ZelkButton {
+        id: selectFileBtn
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        anchors.right: parent.right
+        width: 203
+        text: "Browse"
+        onClicked: fileDialog.open()
+    }
+}

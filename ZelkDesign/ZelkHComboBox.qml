@@ -1,0 +1,141 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+
+Item {
+    id: root
+
+    property var model
+    property real radius: 12
+    property int currentIndex: 1
+    property real itemWidth: 206
+    property real itemHeight: 206
+    property real margins: 10
+    property real maxDescriptionHeight: 100
+    property real descriptionTopMargin: 18
+    property bool descriptionVisible: true
+
+    implicitWidth: (model ? model.count : 0) * itemWidth + 2 * margins
+    implicitHeight: itemHeight + 2 * margins + (descriptionVisible ? maxDescriptionHeight + descriptionTopMargin : 0)
+
+    SunkenFrame {
+        id: tray
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.margins: root.margins
+        height: root.itemHeight
+        radius: root.radius
+        glowRadius: 3
+        fillColor: "#212121"
+        shadowHorizontalOffset: 0
+        shadowVerticalOffset: 0
+        shadowRadius: 16
+        shadowColor: "#000000"
+        borderColor: "#666666"
+    }
+
+    Repeater {
+        model: root.model
+
+        delegate: Item {
+            id: delegateRoot
+
+            readonly property bool isCurrentItem: root.currentIndex === index
+
+            x: root.margins + root.itemWidth * index
+            y: root.margins
+            width: root.itemWidth
+            height: root.itemHeight + root.descriptionTopMargin + root.maxDescriptionHeight
+
+            Item {
+                id: iconItem
+                width: parent.width
+                height: root.itemHeight
+
+                TilePlate {
+                    id: plate
+                    anchors.fill: parent
+                    visible: false
+                    opacity: 0
+                    radius: root.radius
+                    glowAlpha: 0x88 / 255
+                    topColor: "#080808"
+                    bottomColor: "#202020"
+                }
+
+                Image {
+                    id: itemImage
+                    anchors.centerIn: parent
+                    anchors.verticalCenterOffset: -20
+                    source: model.icon
+                }
+
+                Label {
+                    id: itemLabel
+                    anchors.centerIn: parent
+                    anchors.verticalCenterOffset: 35
+                    text: model.label
+                    font.family: ZelkDesign.fontFamily
+                    font.pixelSize: 20
+                    color: "#9b9b9b"
+                }
+
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: root.currentIndex = index
+                }
+            }
+
+            Label {
+                id: descriptionLabel
+                anchors.left: parent.left
+                anchors.right: parent.right
+                anchors.top: iconItem.bottom
+                anchors.bottom: parent.bottom
+                anchors.leftMargin: 15
+                anchors.rightMargin: 15
+                anchors.topMargin: root.descriptionTopMargin
+                visible: root.descriptionVisible
+                text: model.description
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 18
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                color: "#676767"
+            }
+
+            states: State {
+                name: "highlighted"
+                when: delegateRoot.isCurrentItem
+            }
+
+            // Only end values are named, so a change in mid-fade carries on from where it stands.
+            transitions: [
+                Transition {
+                    to: "highlighted"
+                    SequentialAnimation {
+                        ScriptAction { script: plate.visible = true }
+                        ParallelAnimation {
+                            NumberAnimation { target: plate; property: "opacity"; to: 1.0; duration: 200 }
+                            ColorAnimation { target: itemLabel; property: "color"; to: "#fdfdfd"; duration: 200 }
+                            ColorAnimation { target: descriptionLabel; property: "color"; to: "#fdfdfd"; duration: 200 }
+                        }
+                    }
+                },
+                Transition {
+                    to: ""
+                    SequentialAnimation {
+                        ParallelAnimation {
+                            NumberAnimation { target: plate; property: "opacity"; to: 0; duration: 200 }
+                            ColorAnimation { target: itemLabel; property: "color"; to: "#9b9b9b"; duration: 200 }
+                            ColorAnimation { target: descriptionLabel; property: "color"; to: "#9b9b9b"; duration: 200 }
+                        }
+                        ScriptAction { script: plate.visible = false }
+                    }
+                }
+            ]
+        }
+    }
+}

@@ -1,0 +1,48 @@
+import QtQuick 2.9
+
+ListView {
+    id: root
+
+    // Relative to this document, so the stars are found in the bundle and in an installed copy alike.
+    property url fullImage: "../images/StarBlue.svg"
+    property url emptyImage: "../images/StarWhite.svg"
+    property alias levels: root.model
+    property real imageWidth: 50
+    property real imageHeight: 50
+    property int currentHighlightedIndex: -1
+    property int currentRate: -1
+
+    implicitHeight: imageHeight
+    orientation: ListView.Horizontal
+    interactive: false
+
+    delegate: Item {
+        id: delegateRoot
+
+        readonly property bool rated: index <= root.currentRate
+        readonly property bool highlighted: index <= root.currentHighlightedIndex
+
+        width: root.imageWidth
+        height: root.imageHeight
+
+        Image {
+            id: imageCtrl
+            anchors.fill: parent
+            sourceSize.width: width
+            sourceSize.height: height
+            source: delegateRoot.rated || delegateRoot.highlighted ? root.fullImage : root.emptyImage
+        }
+
+        MouseArea {
+            anchors.fill: imageCtrl
+            hoverEnabled: true
+            onEntered: root.currentHighlightedIndex = index
+            // Only clear our own preview: the star entered next may already have set its own.
+            onExited: {
+                if (root.currentHighlightedIndex === index)
+                    root.currentHighlightedIndex = -1;
+            }
+            onClicked: root.currentRate = index
+        }
+    }
+}

@@ -1,0 +1,84 @@
+import QtQuick 2.6
+import QtQuick.Controls 2.2
+import "."
+import "private"
+
+Item {
+    id: root
+
+    property int currentIndex: 0
+    property var tabs: ["Calibration", "Accuracy Diagnostic"]
+    property int count: tabs.length
+    property string currentTabName: currentIndex >= 0 && currentIndex < count ? tabs[currentIndex] : ""
+    property real tabWidth: count > 0 ? width / count : 0
+    property real tabHeight: height
+
+    implicitWidth: 690
+    implicitHeight: 55
+
+    SunkenFrame {
+        anchors.fill: parent
+        glowRadius: 3
+        shadowHorizontalOffset: 3
+        shadowVerticalOffset: 3
+        shadowRadius: 16
+        shadowColor: "#000000"
+        borderColor: "#676767"
+    }
+
+    TilePlate {
+        id: currentBackRect
+        x: root.tabWidth * root.currentIndex
+        width: root.tabWidth
+        height: root.tabHeight
+        glowRadius: 10
+
+        Behavior on x {
+            NumberAnimation { duration: 100 }
+        }
+    }
+
+    ListView {
+        id: repeater
+        anchors.fill: parent
+        orientation: ListView.Horizontal
+        interactive: false
+        model: root.tabs
+
+        delegate: Item {
+            id: delegateRoot
+
+            readonly property bool isCurrentTab: root.currentIndex === index
+
+            width: root.tabWidth
+            height: root.tabHeight
+
+            HighlightTextGlow {
+                anchors.fill: labelCtrl
+                source: labelCtrl
+                visible: delegateRoot.isCurrentTab
+            }
+
+            Label {
+                id: labelCtrl
+                anchors.fill: parent
+                text: modelData
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 23
+                font.weight: Font.DemiBold
+                color: delegateRoot.isCurrentTab ? "#3ea2ff" : "#8a8a8a"
+                horizontalAlignment: Text.AlignHCenter
+                verticalAlignment: Text.AlignVCenter
+                elide: Text.ElideRight
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                onClicked: {
+                    if (root.currentIndex !== index)
+                        root.currentIndex = index;
+                }
+            }
+        }
+    }
+}

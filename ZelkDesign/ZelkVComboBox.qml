@@ -1,0 +1,87 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import "."
+import "private"
+
+Item {
+    id: root
+
+    property var model: listModel
+    property real radius: 12
+    property int currentIndex: 1
+    property real itemWidth: 204
+    property real itemHeight: 144
+    property real margins: 10
+
+    implicitWidth: itemWidth + 2 * margins
+    implicitHeight: (model ? model.count : 0) * itemHeight + 2 * margins
+
+    // Picture paths are relative to this document, so they resolve inside the
+    // application's bundle and in an installed copy of the module alike.
+    ListModel {
+        id: listModel
+        ListElement { icon: "../images/high_detail.png"; label: "High Detail" }
+        ListElement { icon: "../images/medium_detail.png"; label: "Medium Detail" }
+        ListElement { icon: "../images/low_detail.png"; label: "Low Detail" }
+    }
+
+    SunkenFrame {
+        id: tray
+        anchors.fill: parent
+        anchors.margins: root.margins
+        radius: root.radius
+        glowRadius: 3
+        fillColor: "#212121"
+        shadowHorizontalOffset: 0
+        shadowVerticalOffset: 0
+        shadowRadius: 16
+        shadowColor: "#000000"
+        borderColor: "#666666"
+    }
+
+    Repeater {
+        model: root.model
+
+        delegate: Item {
+            id: delegateRoot
+
+            readonly property bool isCurrentItem: root.currentIndex === index
+
+            x: root.margins
+            y: root.margins + root.itemHeight * index
+            width: root.itemWidth
+            height: root.itemHeight
+
+            TilePlate {
+                anchors.fill: parent
+                visible: delegateRoot.isCurrentItem
+                radius: root.radius
+                glowAlpha: 0x88 / 255
+                topColor: "#202020"
+                bottomColor: "#090909"
+            }
+
+            Image {
+                id: itemImage
+                anchors.centerIn: parent
+                anchors.verticalCenterOffset: -20
+                source: model.icon
+            }
+
+            Label {
+                id: itemLabel
+                anchors.centerIn: parent
+                anchors.verticalCenterOffset: 35
+                text: model.label
+                font.family: ZelkDesign.fontFamily
+                font.pointSize: 14
+                color: delegateRoot.isCurrentItem ? "#fdfdfd" : "#9b9b9b"
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                onClicked: root.currentIndex = index
+            }
+        }
+    }
+}

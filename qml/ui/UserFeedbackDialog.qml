@@ -1,0 +1,242 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtQuick.Layouts 1.3
+import ZelkDesign 1.0
+import "qrc:/ZelkDesign/private" as Shared
+import "qrc:/ZelkDesign/private/fileUrls.js" as FileUrls
+import "formTexts.js" as FormTexts
+
+ZelkDialog {
+    id: dialog
+
+    readonly property var industries: FormTexts.industries
+    property alias attachments: attachments
+
+    // What accepting the file dialog does: each file not yet listed is added
+    // in the order given; each one already listed raises the one warning box.
+    function addFiles(urls) {
+        for (var i = 0; i < urls.length; ++i) {
+            var path = FileUrls.toLocalPath(urls[i]);
+            if (attachmentIndex(path) >= 0)
+                warningDialog.open();
+            else
+                attachments.append({ "path": path, "selected": false });
+        }
+    }
+
+    function attachmentIndex(path) {
+        for (var i = 0; i < attachments.count; ++i) {
+            if (attachments.get(i).path === path)
+                return i;
+        }
+        return -1;
+    }
+
+    function removeSelected() {
+        for (var i = attachments.count - 1; i >= 0; --i) {
+            if (attachments.get(i).selected)
+                attachments.remove(i);
+        }
+    }
+
+    dialogWidth: 658
+    dialogHeight: 627
+    title: qsTr("User Feedback") + $app.langToken
+    modal: true
+    x: parent ? parent.width / 2 - width / 2 : 0
+    y: parent ? parent.height / 2 - height / 2 : 0
+
+    ListModel {
+        id: attachments
+    }
+
+    MessageBox {
+        id: warningDialog
+        objectName: "warningDialog"
+        title: qsTr("Warning") + $app.langToken
+        message: qsTr("The file has been attached!") + $app.langToken
+        width: 400
+        buttons: [
+            ZelkButton {
+                objectName: "warningOkButton"
+                text: qsTr("OK") + $app.langToken
+                onClicked: warningDialog.close()
+            }
+        ]
+    }
+
+    Shared.LazyFileDialog {
+        id: fileDialog
+        title: qsTr("Choose files to attach") + $app.langToken
+        selectMultiple: true
+        onFilesChosen: dialog.addFiles(urls)
+        onCanceled: console.log("Canceled")
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 30
+        anchors.topMargin: 70
+        spacing: 20
+
+        ZelkLabel {
+            text: qsTr("Do you have any suggestions or ideas back to us?") + $app.langToken
+        }
+
+        GridLayout {
+            columns: 2
+            rowSpacing: 10
+            columnSpacing: 10
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            ZelkLabel {
+                text: qsTr("My email: %1").arg(FormTexts.requiredMark) + $app.langToken
+                Layout.alignment: Qt.AlignRight | Qt.AlignTop
+            }
+
+            ZelkTextField {
+                id: emailTextField
+                objectName: "emailTextField"
+                implicitHeight: 50
+                horizontalAlignment: TextInput.AlignLeft
+                Layout.fillWidth: true
+            }
+
+            ZelkLabel {
+                text: qsTr("Industry:%1").arg(FormTexts.requiredMark) + $app.langToken
+                Layout.alignment: Qt.AlignRight | Qt.AlignTop
+            }
+
+            ZelkChooseComboBox {
+                id: industryComboBox
+                objectName: "industryComboBox"
+                model: dialog.industries
+                implicitHeight: 50
+                Layout.fillWidth: true
+            }
+
+            ZelkLabel {
+                text: qsTr("Content:%1").arg(FormTexts.requiredMark) + $app.langToken
+                Layout.alignment: Qt.AlignRight | Qt.AlignTop
+            }
+
+            ZelkTextArea {
+                id: contentTextArea
+                objectName: "contentTextArea"
+                implicitHeight: 100
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 20
+                color: "#9b9b9b"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+            }
+
+            ColumnLayout {
+                Layout.alignment: Qt.AlignRight | Qt.AlignTop
+
+                ZelkLabel {
+                    text: qsTr("Attachments:") + $app.langToken
+                }
+
+                ZelkLabel {
+                    text: qsTr("(< 50M)") + $app.langToken
+                    font.pixelSize: 15
+                    Layout.alignment: Qt.AlignHCenter
+                }
+            }
+
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+
+                Item {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+
+                    Shared.SunkenFrame {
+                        anchors.fill: parent
+                        shadowColor: "#1a1a1a"
+                        borderColor: "#484848"
+                    }
+
+                    // Inside the 2 px frame, which would otherwise cover the rows' edges.
+                    ListView {
+                        id: attachmentList
+                        objectName: "attachmentList"
+                        anchors.fill: parent
+                        anchors.margins: 2
+                        anchors.topMargin: 5
+                        clip: true
+                        model: attachments
+
+                        delegate: Label {
+                            id: row
+                            width: ListView.view.width
+                            leftPadding: 10
+                            rightPadding: 10
+                            text: model.path
+                            // A file name is a name, never markup.
+                            textFormat: Text.PlainText
+                            elide: Text.ElideLeft
+                            font.family: ZelkDesign.fontFamily
+                            font.pixelSize: 15
+                            color: rowArea.containsMouse || model.selected ? "white" : "#9b9b9b"
+
+                            background: Rectangle {
+                                color: model.selected ? ZelkDesign.themeColor
+                                                      : rowArea.containsMouse ? Qt.lighter(ZelkDesign.themeColor) : "transparent"
+                            }
+
+                            MouseArea {
+                                id: rowArea
+                                anchors.fill: parent
+                                hoverEnabled: true
+                                onClicked: model.selected = !model.selected
+                            }
+                        }
+                    }
+                }
+
+                ColumnLayout {
+                    Layout.fillHeight: true
+
+                    ZelkButton {
+                        objectName: "addButton"
+                        text: ZelkDesign.fa.plus
+                        font.family: ZelkDesign.faSolid
+                        font.pixelSize: 20
+                        implicitWidth: 30
+                        implicitHeight: 30
+                        onClicked: fileDialog.open()
+                    }
+
+                    ZelkButton {
+                        objectName: "removeButton"
+                        text: ZelkDesign.fa.minus
+                        font.family: ZelkDesign.faSolid
+                        font.pixelSize: 20
+                        implicitWidth: 30
+                        implicitHeight: 30
+                        enabled: attachments.count > 0
+                        onClicked: dialog.removeSelected()
+                    }
+
+                    Item {
+                        Layout.fillHeight: true
+                    }
+                }
+            }
+        }
+
+        ZelkButton {
+            id: applylBtn
+            objectName: "applylBtn"
+            text: qsTr("Submit") + $app.langToken
+            focus: true
+            Layout.preferredHeight: 50
+            Layout.alignment: Qt.AlignHCenter
+            onClicked: dialog.close()
+        }
+    }
+}
