@@ -8,6 +8,8 @@ Item {
     id: root
 
     default property alias marks: src.data
+    // Drawn over the shadow but under the border, such as dividing lines.
+    property alias overShadow: overShadowItem.data
     readonly property alias frame: boundaryRect
     property real frameMargins: 0
     property real radius: 0
@@ -53,6 +55,11 @@ Item {
         verticalOffset: root.shadowVerticalOffset
         radius: root.shadowRadius
         color: root.shadowColor
+    }
+
+    Item {
+        id: overShadowItem
+        anchors.fill: boundaryRect
     }
 
     Rectangle {

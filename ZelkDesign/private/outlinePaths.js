@@ -43,6 +43,40 @@ function cross(width, height, margins) {
             ["moveTo", width - m, m], ["lineTo", m, height - m]];
 }
 
+// The highlight of button `index` of `count` stacked buttons, inset by
+// `margins`: the outer ends of the stack take the rounded corners, so the
+// first button is rounded at the top, the last at the bottom, a lone one all
+// round and the middle ones not at all. The radius never exceeds half the
+// button, and a button smaller than its margins shrinks to a point, so the
+// path is always drawable.
+function stackedHighlight(width, height, radius, margins, index, count) {
+    var m = margins;
+    var right = Math.max(width - m, m);
+    var bottom = Math.max(height - m, m);
+    var r = Math.max(0, Math.min(radius, (right - m) / 2, (bottom - m) / 2));
+    var topArcs = [["arc", m + r, m + r, r, -Math.PI, -Math.PI / 2],
+                   ["arc", right - r, m + r, r, -Math.PI / 2, 0]];
+    var bottomArcs = [["arc", right - r, bottom - r, r, 0, Math.PI / 2],
+                      ["arc", m + r, bottom - r, r, Math.PI / 2, Math.PI]];
+    var path;
+    if (count === 1)
+        path = [["moveTo", m, m + r]].concat(topArcs, bottomArcs);
+    else if (index === 0)
+        path = [["moveTo", m, m + r]].concat(topArcs, [["lineTo", right, bottom], ["lineTo", m, bottom]]);
+    else if (index === count - 1)
+        path = [["moveTo", m, m], ["lineTo", right, m]].concat(bottomArcs);
+    else
+        path = [["moveTo", m, m], ["lineTo", right, m], ["lineTo", right, bottom], ["lineTo", m, bottom]];
+    path.push(["closePath"]);
+    return path;
+}
+
+// A chevron pointing left, open at its right ends.
+function chevronLeft(width, height, margins) {
+    var m = margins;
+    return [["moveTo", width - m, m], ["lineTo", m, height / 2], ["lineTo", width - m, height - m]];
+}
+
 function trace(ctx, path) {
     ctx.beginPath();
     for (var i = 0; i < path.length; ++i) {

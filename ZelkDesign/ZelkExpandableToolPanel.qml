@@ -1,0 +1,216 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import QtQuick.Layouts 1.3
+import "."
+import "private"
+import "private/outlinePaths.js" as Paths
+
+Item {
+    id: root
+
+    property string title: "Additional Options"
+    property real titleHeight: 64
+    property real radius: 15
+    property real titleFontSize: 16
+    property url icon
+    property real shrinkStateWidth: 64
+    property real shrinkStateHeight: 64
+    property bool expanded: false
+    property color expanedFrameColor: "#343434"
+    property real margins: 10
+    property real contentMargins: 22
+    property alias contentParent: contentArea
+
+    width: 330 + 2 * margins
+    height: 455 + 2 * margins
+
+    Item {
+        id: shrinkedItem
+        x: root.margins
+        y: root.margins
+        width: root.shrinkStateWidth
+        height: root.shrinkStateHeight
+
+        ToolFrame {
+            anchors.fill: parent
+            radius: root.radius
+        }
+
+        MouseArea {
+            id: expandMouseArea
+            anchors.fill: parent
+            onClicked: root.expanded = true
+        }
+    }
+
+    Item {
+        id: expandedItem
+        objectName: "expandedItem"
+        width: root.shrinkStateWidth
+        height: root.shrinkStateHeight
+        visible: false
+
+        Item {
+            id: realBackgroundItem
+            anchors.fill: parent
+            anchors.margins: root.margins
+            visible: false
+
+            Rectangle {
+                id: realBackTitle
+                width: parent.width
+                height: root.titleHeight
+                gradient: Gradient {
+                    GradientStop { position: 0.0; color: "#222222" }
+                    GradientStop { position: 1.0; color: "#1a1a1a" }
+                }
+            }
+
+            Label {
+                id: dialogTitleLabel
+                anchors.centerIn: realBackTitle
+                anchors.horizontalCenterOffset: -10
+                text: root.title
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: root.titleFontSize
+                font.bold: true
+                color: "#f9f9f9"
+            }
+
+            Rectangle {
+                id: shrinkBtn
+                anchors.right: parent.right
+                width: 54 + root.margins
+                height: root.titleHeight
+                gradient: Gradient {
+                    GradientStop { position: 0.0; color: "#101010" }
+                    GradientStop { position: 1.0; color: "#0d0d0d" }
+                }
+
+                OutlineCanvas {
+                    id: shrinkIconCanvas
+
+                    property real margins: 4
+
+                    anchors.centerIn: parent
+                    height: parent.height * 0.4
+                    width: height / 2 + 5
+                    lineWidth: 4
+                    strokeColor: "#b7b7b7"
+                    path: Paths.chevronLeft(width, height, margins)
+                }
+            }
+
+            Rectangle {
+                id: realBackGradient
+                y: root.titleHeight
+                width: parent.width
+                height: parent.height - y
+                smooth: true
+                gradient: Gradient {
+                    GradientStop { position: 0.0; color: "#252525" }
+                    GradientStop { position: 1.0; color: "#1d1d1d" }
+                }
+            }
+        }
+
+        Rectangle {
+            id: realBackgroundMask
+            anchors.fill: realBackgroundItem
+            radius: root.radius
+            visible: false
+        }
+
+        RectangularGlow {
+            id: rectGlow
+            anchors.fill: realBackgroundFrame
+            glowRadius: 3
+            spread: 0.2
+            color: "black"
+            cornerRadius: realBackgroundFrame.radius + glowRadius
+        }
+
+        OpacityMask {
+            id: realBackgroundOpacityMask
+            objectName: "realBackgroundOpacityMask"
+            anchors.fill: realBackgroundItem
+            source: realBackgroundItem
+            maskSource: realBackgroundMask
+            opacity: 0
+        }
+
+        Rectangle {
+            id: realBackgroundFrame
+            anchors.fill: realBackgroundItem
+            smooth: true
+            color: "transparent"
+            radius: root.radius
+            border.color: root.expanedFrameColor
+            border.width: 2
+        }
+
+        MouseArea {
+            id: shrinkArea
+            anchors.top: realBackgroundFrame.top
+            anchors.right: realBackgroundFrame.right
+            width: shrinkBtn.width
+            height: shrinkBtn.height
+            onClicked: root.expanded = false
+        }
+
+        Item {
+            id: contentArea
+            objectName: "contentArea"
+            anchors.fill: realBackgroundItem
+            anchors.margins: root.contentMargins
+            anchors.topMargin: root.titleHeight + root.contentMargins
+            opacity: 0
+        }
+    }
+
+    Image {
+        id: iconImage
+        anchors.centerIn: shrinkedItem
+        source: root.icon
+    }
+
+    // The end values live in the state so that a panel created expanded
+    // shows expanded and an expanded one follows a change of its size; the
+    // transitions only pace the way there and back.
+    states: State {
+        name: "expanded"
+        when: root.expanded
+
+        PropertyChanges { target: expandedItem; visible: true; width: root.width; height: root.height }
+        PropertyChanges { target: realBackgroundOpacityMask; opacity: 1.0 }
+        PropertyChanges { target: contentArea; opacity: 1.0 }
+    }
+
+    transitions: [
+        Transition {
+            to: "expanded"
+
+            SequentialAnimation {
+                PropertyAction { target: expandedItem; property: "visible" }
+                NumberAnimation { target: expandedItem; properties: "width,height"; duration: 200 }
+                ParallelAnimation {
+                    NumberAnimation { target: realBackgroundOpacityMask; property: "opacity"; duration: 100 }
+                    NumberAnimation { target: contentArea; property: "opacity"; duration: 100 }
+                }
+            }
+        },
+        Transition {
+            to: ""
+
+            SequentialAnimation {
+                ParallelAnimation {
+                    NumberAnimation { target: realBackgroundOpacityMask; property: "opacity"; duration: 100 }
+                    NumberAnimation { target: contentArea; property: "opacity"; duration: 100 }
+                }
+                NumberAnimation { target: expandedItem; properties: "width,height"; duration: 200 }
+                PropertyAction { target: expandedItem; property: "visible" }
+            }
+        }
+    ]
+}

@@ -1,0 +1,38 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtQuick.Templates 2.3 as T
+import QtGraphicalEffects 1.0
+import QtQuick.Layouts 1.3
+import "."
+import "private"
+
+Popup {
+    id: root
+
+    property real buttonWidth: 412
+    property real buttonHeight: 412
+    property var model: []
+    property real layoutVerticalCenterOffset: 0
+
+    signal buttonClicked(string buttonName)
+
+    margins: 0
+    closePolicy: Popup.NoAutoClose
+    // The Default style's popup brings its own plain dimming, which would hide
+    // the window's blurred backdrop (its overlay.modal) should a user make
+    // this chooser modal.
+    T.Overlay.modal: null
+
+    background: Item {}
+
+    BigButtonRow {
+        id: bigButtonRowLayout
+        anchors.centerIn: parent
+        anchors.verticalCenterOffset: root.layoutVerticalCenterOffset
+        buttonWidth: root.buttonWidth
+        buttonHeight: root.buttonHeight
+        margins: root.margins
+        model: root.model
+        onButtonClicked: root.buttonClicked(buttonName)
+    }
+}

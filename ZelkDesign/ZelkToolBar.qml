@@ -1,0 +1,128 @@
+import QtQuick 2.9
+import QtQuick.Controls 2.2
+import QtGraphicalEffects 1.0
+import QtQuick.Layouts 1.3
+import "."
+import "private"
+import "private/controlLook.js" as Look
+import "private/outlinePaths.js" as Paths
+
+Item {
+    id: toolBar
+
+    property real itemWidth: 62
+    property real itemHeight: 62
+    property real radius: 12
+    property real margins: 10
+    property var model: []
+    property bool showLabels: false
+
+    signal clicked(string buttonName)
+
+    width: 2 * margins + itemWidth
+    height: 2 * margins + itemHeight * internal.count
+
+    QtObject {
+        id: internal
+        // Anything but an array counts as no entries.
+        readonly property int count: Array.isArray(toolBar.model) ? toolBar.model.length : 0
+    }
+
+    ToolFrame {
+        id: frame
+        anchors.fill: parent
+        frameMargins: toolBar.margins
+        radius: toolBar.radius
+        // An empty bar has no well to show, only its margins.
+        visible: internal.count > 0
+
+        overShadow: Repeater {
+            model: Math.max(internal.count - 1, 0)
+
+            Rectangle {
+                y: toolBar.itemHeight * (index + 1) - 1
+                width: parent.width
+                height: 2
+                color: "#434343"
+            }
+        }
+    }
+
+    Repeater {
+        model: internal.count > 0 ? toolBar.model : []
+
+        Button {
+            id: control
+
+            readonly property var entry: modelData ? modelData : ({})
+            readonly property bool active: entry.active === true
+
+            x: toolBar.margins
+            y: toolBar.margins + toolBar.itemHeight * index
+            width: toolBar.itemWidth
+            height: toolBar.itemHeight
+            padding: 0
+            leftPadding: 0
+            rightPadding: 0
+            enabled: active
+
+            onClicked: {
+                if (active)
+                    toolBar.clicked(entry.buttonName);
+            }
+
+            contentItem: Item {
+                Image {
+                    id: iconImageCtrl
+                    anchors.centerIn: parent
+                    source: (!control.active ? control.entry.inactiveImageSource
+                                             : Look.highlighted(control) ? control.entry.activeImageSource
+                                                                         : control.entry.normalImageSource) || ""
+                }
+
+                Label {
+                    id: labelCtrl
+                    anchors.right: parent.left
+                    anchors.rightMargin: 20
+                    anchors.verticalCenter: parent.verticalCenter
+                    visible: toolBar.showLabels
+                    text: control.entry.label || ""
+                    font.family: ZelkDesign.fontFamily
+                    font.pixelSize: 16
+                    color: "#9b9b9b"
+                    horizontalAlignment: Text.AlignHCenter
+                }
+            }
+
+            background: Item {
+                clip: false
+                visible: Look.highlighted(control)
+
+                OutlineCanvas {
+                    id: frameCanvas
+
+                    property int itemCount: internal.count
+                    property real margins: 10
+
+                    anchors.fill: parent
+                    anchors.margins: -margins
+                    visible: false
+                    strokeColor: "#2e91ed"
+                    lineWidth: 3
+                    path: Paths.stackedHighlight(width, height, toolBar.radius, margins, index, itemCount)
+                }
+
+                Glow {
+                    id: frameCanvasGlow
+                    anchors.fill: frameCanvas
+                    source: frameCanvas
+                    radius: 8
+                    spread: 0.2
+                    color: "#dd2e91ed"
+                    smooth: true
+                    cached: true
+                }
+            }
+        }
+    }
+}
