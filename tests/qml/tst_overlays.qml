@@ -231,6 +231,49 @@ TestCase {
         compare(badgeText(o.progressBar), "50 %");
     }
 
+    function findByName(item, name) {
+        if (item.objectName === name)
+            return item;
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = findByName(item.children[i], name);
+            if (found)
+                return found;
+        }
+        return null;
+    }
+
+    // Once converged the backdrop is drawn from its cache, and that looks
+    // exactly like the blur drawn afresh.
+    function test_settledBackdropIsCachedUnchanged() {
+        var window = createWindow();
+        var background = addProbe(window);
+        createTemporaryQmlObject("import QtQuick 2.9; Rectangle { x: 500; y: 300; width: 3; height: 300; color: 'red' }", background);
+        waitForRendering(window.contentItem);
+        $app.progressInfo = { "visible": true, "from": 0, "to": 100, "title": "" };
+        var blur = null;
+        tryVerify(function() {
+            blur = findByName(window.contentItem.parent, "backdropBlur");
+            return blur !== null && blur.progress >= 1;
+        }, 10000, "the backdrop's blur converges");
+        verify(blur.cached);
+        var probes = [[103, 200], [97, 200], [200, 200], [300, 100], [501, 450], [508, 450], [496, 305], [700, 700]];
+        function sample() {
+            TestSupport.grab(background);
+            return probes.map(function(p) { return TestSupport.pixel(background, p[0], p[1]); });
+        }
+        var cached = sample();
+        blur.cached = false;
+        tryVerify(function() {
+            var live = sample();
+            for (var i = 0; i < probes.length; ++i) {
+                if (!TestSupport.near(live[i], cached[i], 1))
+                    return false;
+            }
+            return true;
+        }, 3000, "the cached backdrop matches the live blur");
+        verify(edgeIsBlurred(background));
+    }
+
     // Each overlay opens and closes on its own value only.
     function test_independent() {
         var o = overlays(createWindow());
