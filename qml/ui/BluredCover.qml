@@ -13,9 +13,15 @@ Item {
 
     RecursiveBlur {
         id: blur
+        objectName: "backdropBlur"
         anchors.fill: parent
         radius: 5
         loops: 25
+        // Once the iterations have converged the result no longer changes (the
+        // effect snapshots its source when it starts), yet uncached it is blurred
+        // again on every frame an overlay animates. Cache it from then on;
+        // caching during the iterations would only add a pass to each of them.
+        cached: progress >= 1
     }
 
     Rectangle {

@@ -65,4 +65,34 @@ ApplicationWindow {
             anchors.horizontalCenter: parent.horizontalCenter
         }
     }
+
+    // Missing keys of the backend's maps read as undefined; the guards turn them
+    // into a closed overlay, an empty title and the backend's default range
+    // instead of assignment warnings.
+    BusyIndicatorView {
+        id: busyIndicatorView
+        objectName: "busyIndicatorView"
+        width: parent.width
+        height: parent.height
+        visible: $app.busy.status === true
+    }
+
+    ProgressView {
+        id: progressView
+        objectName: "progressView"
+        width: parent.width
+        height: parent.height
+        visible: $app.progressInfo.visible === true
+        from: typeof $app.progressInfo.from === "number" ? $app.progressInfo.from : 0
+        to: typeof $app.progressInfo.to === "number" ? $app.progressInfo.to : 100
+        value: {
+            // Applied again whenever the range changes: the bar clamps what it is
+            // given, so a value written before its range widened would otherwise
+            // stay cut short.
+            progressView.from;
+            progressView.to;
+            return $app.progressValue;
+        }
+        title: $app.progressInfo.title != null ? $app.progressInfo.title : ""
+    }
 }

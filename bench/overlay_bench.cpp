@@ -1,0 +1,247 @@
+// Frames drawn and CPU time used by the application window while its busy and
+// progress overlays are closed and open. Starts the engine exactly as the
+// executable does, drives the overlays through `$app` and prints one Markdown
+// table row per state.
+//
+// Usage: overlay-bench [--seconds N]   (N seconds measured per state, default 3)
+
+#include "startup.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlComponent>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QThread>
+#include <QTimer>
+#include <QVariantMap>
+
+#include <sys/resource.h>
+
+#include <atomic>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double processCpuMs()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+void runEventLoop(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Counts frames and the time from the start of each frame's synchronisation to
+// its swap, on whichever thread renders.
+class FrameMeter {
+public:
+    explicit FrameMeter(QQuickWindow *window)
+    {
+        QObject::connect(
+            window, &QQuickWindow::beforeSynchronizing, window,
+            [this] {
+                m_frameStart.start();
+                m_renderThread = QThread::currentThread();
+            },
+            Qt::DirectConnection);
+        QObject::connect(
+            window, &QQuickWindow::frameSwapped, window,
+            [this] {
+                if (m_frameStart.isValid())
+                    m_frameNs += m_frameStart.nsecsElapsed();
+                ++m_frames;
+            },
+            Qt::DirectConnection);
+    }
+
+    void reset()
+    {
+        m_frames = 0;
+        m_frameNs = 0;
+    }
+    int frames() const { return m_frames; }
+    double frameMs() const { return m_frameNs / 1e6; }
+    bool threaded() const { return m_renderThread && m_renderThread != QThread::currentThread(); }
+
+private:
+    QElapsedTimer m_frameStart;
+    std::atomic<int> m_frames { 0 };
+    std::atomic<qint64> m_frameNs { 0 };
+    std::atomic<QThread *> m_renderThread { nullptr };
+};
+
+// The backdrop is created under the window's overlay while a popup is open,
+// so it is looked up by name among the items rather than the objects.
+QQuickItem *findItem(QQuickItem *item, const QString &name)
+{
+    if (item->objectName() == name)
+        return item;
+    const auto children = item->childItems();
+    for (QQuickItem *child : children) {
+        if (QQuickItem *found = findItem(child, name))
+            return found;
+    }
+    return nullptr;
+}
+
+void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    // The backend's setter reports every progress write; ten a second would bury the table.
+    if (message.startsWith(QLatin1String("Floating point comparison")))
+        return;
+    fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qInstallMessageHandler(quietMessages);
+    QGuiApplication app(argc, argv);
+    int seconds = 3;
+    const QStringList args = app.arguments();
+    const int at = args.indexOf(QStringLiteral("--seconds"));
+    if (at > 0 && at + 1 < args.size())
+        seconds = qMax(1, args.at(at + 1).toInt());
+
+    QQmlApplicationEngine engine;
+    Startup::prepareEngine(&engine, {});
+    if (!Startup::loadRoot(&engine, QUrl(QStringLiteral("qrc:/main.qml"))))
+        return 1;
+    auto *window
+        = qobject_cast<QQuickWindow *>(engine.rootObjects().constFirst()->property("$viewer").value<QObject *>());
+    QObject *backend = engine.rootContext()->contextProperty(QStringLiteral("$app")).value<QObject *>();
+    if (!window || !backend) {
+        fprintf(stderr, "no window or no backend\n");
+        return 1;
+    }
+    FrameMeter meter(window);
+    QObject *overlay = window->property("overlay").value<QObject *>();
+
+    auto setBusy = [&](bool open) {
+        backend->setProperty("busy", QVariantMap { { "status", open }, { "reason", QStringLiteral("Connecting") } });
+    };
+    auto setProgress = [&](bool open) {
+        backend->setProperty("progressInfo",
+            QVariantMap { { "visible", open }, { "title", QStringLiteral("Scanning") }, { "from", 0 }, { "to", 100 } });
+    };
+    auto backdropBlur = [&] { return findItem(window->contentItem(), QStringLiteral("backdropBlur")); };
+    auto setBlurCached = [&](bool cached) {
+        if (QQuickItem *blur = backdropBlur())
+            blur->setProperty("cached", cached);
+        else
+            fprintf(stderr, "no backdrop blur found\n");
+    };
+    // The backdrop's blur converges over a few dozen frames, which take far
+    // longer on a loaded machine: wait for it rather than for a fixed time.
+    auto waitForBackdrop = [&] {
+        QElapsedTimer waited;
+        waited.start();
+        for (QQuickItem *blur = backdropBlur(); blur && blur->property("progress").toReal() < 1;
+             blur = backdropBlur()) {
+            if (waited.elapsed() > 60000) {
+                fprintf(stderr, "the backdrop's blur did not converge\n");
+                break;
+            }
+            runEventLoop(20);
+        }
+    };
+
+    float value = 0;
+    const QVariant backdrop = overlay->property("modal");
+    const std::function<void()> nothing;
+    // How a state is measured: for `seconds` once the backdrop has settled,
+    // or from the set-up until the backdrop has settled (an opening's cost).
+    enum Span { Settled, UntilSettled };
+
+    struct State {
+        const char *label;
+        Span span;
+        std::function<void()> setUp;
+        std::function<void()> during; // run ten times a second while measuring
+    };
+    const State states[] = {
+        { "Both overlays closed (idle)", Settled, [] {}, nothing },
+        { "Progress overlay opening, until the backdrop's blur has converged", UntilSettled,
+            [&] {
+                backend->setProperty("progressValue", 42.0f);
+                setProgress(true);
+            },
+            nothing },
+        { "Progress overlay open, value unchanged", Settled, [] {}, nothing },
+        { "Progress overlay open, value written 10 times/s", Settled, [] {},
+            [&] {
+                value = value >= 100 ? 0 : value + 1;
+                backend->setProperty("progressValue", value);
+            } },
+        { "Both overlays closed after the progress overlay", Settled, [&] { setProgress(false); }, nothing },
+        { "Busy overlay open", Settled, [&] { setBusy(true); }, nothing },
+        { "Busy overlay open, backdrop blur not cached", Settled, [&] { setBlurCached(false); }, nothing },
+        // The same overlay and animation over an empty modal cover instead of the blurred backdrop.
+        { "Busy overlay open, no backdrop", Settled,
+            [&] {
+                setBusy(false);
+                runEventLoop(200);
+                overlay->setProperty("modal", QVariant::fromValue<QQmlComponent *>(nullptr));
+                setBusy(true);
+            },
+            nothing },
+        { "Both overlays closed after the busy overlay", Settled,
+            [&] {
+                setBusy(false);
+                overlay->setProperty("modal", backdrop);
+            },
+            nothing },
+    };
+
+    runEventLoop(2000);
+    printf("| State | Frames | Frames/s | CPU ms/s | CPU ms/frame | Render ms/frame |\n");
+    printf("|---|---:|---:|---:|---:|---:|\n");
+    for (const State &state : states) {
+        if (state.span == Settled) {
+            state.setUp();
+            runEventLoop(200);
+            waitForBackdrop();
+            runEventLoop(300);
+        }
+        meter.reset();
+        const double cpuStart = processCpuMs();
+        QElapsedTimer wall;
+        wall.start();
+        QTimer ticker;
+        if (state.during) {
+            QObject::connect(&ticker, &QTimer::timeout, state.during);
+            ticker.start(100);
+        }
+        if (state.span == UntilSettled) {
+            state.setUp();
+            runEventLoop(200);
+            waitForBackdrop();
+        } else {
+            runEventLoop(seconds * 1000);
+        }
+        ticker.stop();
+        const double wallS = wall.elapsed() / 1e3;
+        const double cpuMs = processCpuMs() - cpuStart;
+        const int frames = meter.frames();
+        const auto perFrame
+            = [frames](double total) { return frames ? QString::number(total / frames, 'f', 2) : QStringLiteral("-"); };
+        printf("| %s | %d | %.1f | %.1f | %s | %s |\n", state.label, frames, frames / wallS, cpuMs / wallS,
+            qPrintable(perFrame(cpuMs)), qPrintable(perFrame(meter.frameMs())));
+        fflush(stdout);
+    }
+    printf("\nRender loop: %s; %d s measured per settled state.\n",
+        meter.threaded() ? "threaded" : "basic (GUI thread)", seconds);
+    return 0;
+}

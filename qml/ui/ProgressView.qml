@@ -1,0 +1,26 @@
+import QtQuick 2.8
+import QtQuick.Controls 2.2
+import QtQuick.Templates 2.3 as T
+import ZelkDesign 1.0
+
+Popup {
+    id: root
+
+    property alias from: progressBar.from
+    property alias to: progressBar.to
+    property alias value: progressBar.value
+    property alias title: progressBar.title
+
+    // The Default style's popup brings its own plain dimming; clearing it lets
+    // the window's blurred backdrop show behind the bar.
+    T.Overlay.modal: null
+    modal: true
+
+    background: Item {}
+
+    ZelkProgressBar {
+        id: progressBar
+        objectName: "progressProgressBar"
+        anchors.centerIn: parent
+    }
+}
