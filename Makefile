@@ -27,14 +27,14 @@ run: build
 test: test-plain test-sanitized
 
 test-plain: build
-	@tools/run-headless.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 sanitize-build: deps
 	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_SANITIZE=ON >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 test-sanitized: sanitize-build
-	@tools/run-headless.sh tools/run-sanitized.sh ctest --test-dir $(SANITIZE_BUILD) -L suite --output-on-failure -j $(JOBS)
+	@tools/run-sanitized.sh ctest --test-dir $(SANITIZE_BUILD) -L suite --output-on-failure -j $(JOBS)
 
 format:
 	@clang-format -i $$(git ls-files "*.cpp" "*.h")
