@@ -16,6 +16,6 @@ int main(int argc, char *argv[])
     }
 
     const int status = app.exec();
-    delete engine;
+    Startup::shutdown(engine);
     return status;
 }

@@ -2,9 +2,13 @@
 
 #include "appglobal.h"
 
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPointer>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QUrl>
 #include <QtQml>
 
@@ -37,6 +41,28 @@ bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url)
         return true;
     qCritical("Could not create the root object of %s; exiting.", qPrintable(url.toString()));
     return false;
+}
+
+void shutdown(QQmlApplicationEngine *engine)
+{
+    // Closing a popup destroys what it had loaded, so hold them by guarded pointers.
+    QList<QPointer<QObject>> popups;
+    const QWindowList windows = QGuiApplication::allWindows();
+    for (QWindow *window : windows) {
+        if (!qobject_cast<QQuickWindow *>(window))
+            continue;
+        const QList<QObject *> objects = window->findChildren<QObject *>();
+        for (QObject *object : objects) {
+            if (object->inherits("QQuickPopup"))
+                popups.append(object);
+        }
+    }
+    for (const QPointer<QObject> &popup : qAsConst(popups)) {
+        if (popup)
+            QMetaObject::invokeMethod(popup, "close");
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    delete engine;
 }
 
 } // namespace Startup

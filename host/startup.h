@@ -21,4 +21,10 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params);
 // idling without a window.
 bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url);
 
+// Closes every popup, lets the closing finish, then deletes the engine (and
+// with it the backend and every document object). Popups go first because
+// their blurred backdrop holds Qt Graphical Effects items that stay tied to
+// the window and would outlive a window destroyed under an open popup.
+void shutdown(QQmlApplicationEngine *engine);
+
 } // namespace Startup
