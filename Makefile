@@ -37,7 +37,7 @@ test-sanitized: sanitize-build
 	@tools/run-sanitized.sh ctest --test-dir $(SANITIZE_BUILD) -L suite --output-on-failure -j $(JOBS)
 
 format:
-	@clang-format -i $$(git ls-files "*.cpp" "*.h")
+	@clang-format -i $$(git ls-files -co --exclude-standard "*.cpp" "*.h")
 
 clean:
 	@rm -rf $(BUILD) $(SANITIZE_BUILD)

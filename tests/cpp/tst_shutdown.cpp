@@ -14,8 +14,7 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-class TestShutdown : public QObject
-{
+class TestShutdown : public QObject {
     Q_OBJECT
 
 private slots:
@@ -40,7 +39,8 @@ void TestShutdown::closeWithPopupOpen()
     auto *engine = new QQmlApplicationEngine;
     Startup::prepareEngine(engine, {});
     QVERIFY(Startup::loadRoot(engine, QUrl(QStringLiteral("qrc:/main.qml"))));
-    QPointer<AppGlobal> app = qobject_cast<AppGlobal *>(engine->rootContext()->contextProperty("$app").value<QObject *>());
+    QPointer<AppGlobal> app
+        = qobject_cast<AppGlobal *>(engine->rootContext()->contextProperty("$app").value<QObject *>());
     auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().first()->property("$viewer").value<QObject *>());
     QVERIFY(app && window);
     QVERIFY(QTest::qWaitForWindowExposed(window));
