@@ -11,12 +11,20 @@ Row {
     property alias from: slider.from
     property alias to: slider.to
     property alias stepSize: slider.stepSize
-    property alias value: slider.value
+    // Bound by the user to the property on show; handlers of `moved` read the
+    // slider's new value from the signal's parameter of the same name.
+    property real value
     property int decimals: stepSize >= 1 ? 0 : 2
     property real labelWidth: 84
     property real sliderWidth: 92
 
-    signal moved()
+    signal moved(real value)
+
+    // A binding is not re-evaluated when only the range changes, so a value
+    // clamped while the range was still empty would stay clamped.
+    function follow() {
+        slider.value = Qt.binding(function() { return editor.value; });
+    }
 
     spacing: 8
     height: 30
@@ -36,7 +44,10 @@ Row {
         anchors.verticalCenter: parent.verticalCenter
         width: editor.sliderWidth
         snapMode: stepSize > 0 ? Slider.SnapAlways : Slider.NoSnap
-        onMoved: editor.moved()
+        value: editor.value
+        onMoved: editor.moved(value)
+        onFromChanged: editor.follow()
+        onToChanged: editor.follow()
     }
 
     Text {
