@@ -26,6 +26,7 @@ Item {
 
     width: buttonWidth * (model ? model.count : 0)
     height: buttonHeight + arrowHeight
+    Accessible.role: Accessible.Grouping
 
     // The outline follows the size (a model often arrives after the first paint).
     onWidthChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }

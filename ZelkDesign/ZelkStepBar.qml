@@ -87,7 +87,6 @@ Item {
                 anchors.topMargin: 15
                 text: name
                 color: "#6c6c6c"
-                Accessible.ignored: true
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 21
             }
@@ -104,7 +103,6 @@ Item {
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 23
                 font.bold: true
-                Accessible.ignored: true
             }
 
             HighlightTextGlow {
@@ -153,6 +151,7 @@ Item {
                     MouseArea {
                         id: dotMouseArea
 
+                        objectName: "goBackArea" + index
                         anchors.fill: parent
                         visible: stepItem.finished
                         hoverEnabled: true

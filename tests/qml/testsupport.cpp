@@ -124,7 +124,6 @@ QVariantMap TestSupport::accessible(QQuickItem *item) const
         { "checked", bool(state.checked) },
         { "selectable", bool(state.selectable) },
         { "selected", bool(state.selected) },
-        { "disabled", bool(state.disabled) },
         { "invisible", bool(state.invisible) },
     };
     QStringList actions;
