@@ -212,6 +212,51 @@ TestCase {
 
     // Only what can be pressed is offered: the dots of the current and the
     // pending steps take no click and stay out of the reader's way.
+    // The skins replace only looks: each control still reads as its kind,
+    // named by its text, and a glyph-only button by the name its user gives.
+    function test_controlsKeepRoles_data() {
+        return [
+            { tag: "ZelkButton", source: "ZelkButton { text: \"OK\" }", role: Accessible.Button, name: "OK" },
+            { tag: "ZelkButton showing a glyph", source: "ZelkButton { text: ZelkDesign.fa.plus; font.family: ZelkDesign.faSolid; Accessible.name: \"Add\" }",
+              role: Accessible.Button, name: "Add" },
+            { tag: "ZelkBigButton", source: "ZelkBigButton { text: \"Turntable\" }", role: Accessible.Button, name: "Turntable" },
+            { tag: "ZelkIconTextButton", source: "ZelkIconTextButton { text: \"Export\" }", role: Accessible.Button, name: "Export" },
+            { tag: "ZelkIconButton", source: "ZelkIconButton { text: \"Lock\" }", role: Accessible.CheckBox, name: "Lock", checkable: true },
+            { tag: "ZelkCheckBox", source: "ZelkCheckBox { text: \"Corvex-A1\" }", role: Accessible.CheckBox, name: "Corvex-A1", checkable: true },
+            { tag: "ZelkRadioButton", source: "ZelkRadioButton { text: \"Fast\" }", role: Accessible.RadioButton, name: "Fast", checkable: true },
+            { tag: "ZelkSwitch", source: "ZelkSwitch { text: \"Colour\" }", role: Accessible.CheckBox, name: "Colour", checkable: true },
+            { tag: "ZelkBigSwitch", source: "ZelkBigSwitch { text: \"Texture\" }", role: Accessible.CheckBox, name: "Texture", checkable: true },
+            { tag: "ZelkTabButton", source: "ZelkTabButton { text: \"Accuracy\" }", role: Accessible.PageTab, name: "Accuracy", checkable: true },
+            { tag: "ZelkLabel", source: "ZelkLabel { text: \"Select devices:\" }", role: Accessible.StaticText, name: "Select devices:" },
+            { tag: "ZelkTextField", source: "ZelkTextField { text: \"a@b.c\" }", role: Accessible.EditableText, name: "" },
+            { tag: "ZelkTextArea", source: "ZelkTextArea {}", role: Accessible.EditableText, name: "" },
+            { tag: "ZelkChooseComboBox", source: "ZelkChooseComboBox {}", role: Accessible.ComboBox, name: "First" },
+            { tag: "ZelkHPureSlider", source: "ZelkHPureSlider {}", role: Accessible.Slider, name: "" }
+        ];
+    }
+
+    function test_controlsKeepRoles(data) {
+        var control = createTemporaryQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + data.source, testCase);
+        verify(control);
+        var info = TestSupport.accessible(control);
+        compare(info.role, data.role, "role");
+        compare(info.name, data.name, "name");
+        compare(info.checkable, data.checkable === true, "checkable");
+    }
+
+    function test_feedbackGlyphButtonsAreNamed() {
+        host = createTemporaryObject(hostComponent, testCase);
+        tryCompare(host, "visible", true);
+        host.feedback.open();
+        tryCompare(host.feedback, "opened", true);
+        var names = ["addButton", "removeButton"].map(function(objectName) {
+            var info = TestSupport.accessible(findChild(host.feedback.contentItem, objectName));
+            return [info.role, info.name];
+        });
+        compare(names, [[Accessible.Button, "Add attachments"], [Accessible.Button, "Remove selected attachments"]]);
+        compare(TestSupport.accessible(findChild(host.feedback.contentItem, "attachmentList")).name, "Attachments");
+    }
+
     function test_stepBarOffersOnlyFinishedDots() {
         var bar = createTemporaryObject(stepBarComponent, testCase);
         var steps = [];
