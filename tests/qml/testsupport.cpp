@@ -1,11 +1,11 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QQuickItem>
+#include <QQuickWindow>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-#include <QQuickItem>
-#include <QQuickWindow>
 #include <QtMath>
 
 bool TestSupport::grab(QQuickItem *item)
