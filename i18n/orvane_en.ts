@@ -4,7 +4,7 @@
 <context>
     <name>DeviceStepView</name>
     <message>
-        <location filename="../qml/ui/DeviceStepView.qml" line="108"/>
+        <location filename="../qml/ui/DeviceStepView.qml" line="110"/>
         <source>Next</source>
         <translation type="unfinished"></translation>
     </message>

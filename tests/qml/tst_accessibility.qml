@@ -276,7 +276,8 @@ TestCase {
             { tag: "tab bar tab", component: tabBarComponent, item: "tab0" },
             { tag: "horizontal tile", component: hComboComponent, item: "tile0" },
             { tag: "vertical tile", component: vComboComponent, item: "tile1" },
-            { tag: "step", component: stepBarComponent, item: "step1" }
+            { tag: "step", component: stepBarComponent, item: "step1" },
+            { tag: "device step tab", component: deviceStepComponent, item: "deviceTab0" }
         ];
     }
 
