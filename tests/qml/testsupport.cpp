@@ -110,6 +110,12 @@ static QAccessibleInterface *accessibleInterface(QQuickItem *item)
     return QAccessible::queryAccessibleInterface(item);
 }
 
+void TestSupport::endAccessibility() const
+{
+    if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        platform->setActive(false);
+}
+
 QVariantMap TestSupport::accessible(QQuickItem *item) const
 {
     QAccessibleInterface *iface = accessibleInterface(item);

@@ -40,6 +40,8 @@ public:
     // The first call switches accessibility on, as an assistive tool would.
     Q_INVOKABLE QVariantMap accessible(QQuickItem *item) const;
     // Triggers an action of the item the way an assistive tool does; false when it has none of that name.
+    // Switches accessibility off again, as when the assistive tool goes.
+    Q_INVOKABLE void endAccessibility() const;
     // Role and name of each child a screen reader finds under the item, in order.
     Q_INVOKABLE QVariantList accessibleChildren(QQuickItem *item) const;
     Q_INVOKABLE bool accessibleAction(QQuickItem *item, const QString &action) const;
