@@ -26,6 +26,7 @@ Item {
 
     width: buttonWidth * (model ? model.count : 0)
     height: buttonHeight + arrowHeight
+    Accessible.role: Accessible.Grouping
 
     // The outline follows the size (a model often arrives after the first paint).
     onWidthChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
@@ -137,6 +138,12 @@ Item {
             objectName: "button" + index
             readonly property bool isCurrentItem: root.currentIndex === index
 
+            // The index is current before anyone hears of the click.
+            function activate() {
+                root.currentIndex = index;
+                root.clicked(buttonName);
+            }
+
             x: root.buttonWidth * index
             y: root.arrowHeight
             width: root.buttonWidth
@@ -149,14 +156,18 @@ Item {
             font.family: ZelkDesign.fontFamily
             font.pixelSize: 20
             font.weight: Font.DemiBold
+            // A text item always reads as static text: the button below speaks for it.
+            Accessible.ignored: true
 
             MouseArea {
+                objectName: "buttonArea" + index
                 anchors.fill: parent
-                // The index is current before anyone hears of the click.
-                onClicked: {
-                    root.currentIndex = index;
-                    root.clicked(buttonName);
-                }
+                Accessible.role: Accessible.RadioButton
+                Accessible.name: buttonLabel
+                Accessible.checkable: true
+                Accessible.checked: delegateRoot.isCurrentItem
+                Accessible.onPressAction: delegateRoot.activate()
+                onClicked: delegateRoot.activate()
             }
         }
     }

@@ -140,8 +140,16 @@ Popup {
             anchors.right: realBackgroundFrame.right
             width: closeBtn.width
             height: closeBtn.height
+            objectName: "closeArea"
             hoverEnabled: true
             enabled: popup.closeButtonVisible
+            Accessible.ignored: !popup.closeButtonVisible
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Close")
+            Accessible.onPressAction: {
+                if (enabled)
+                    popup.close();
+            }
             onClicked: popup.close()
         }
     }

@@ -39,7 +39,13 @@ Item {
 
         MouseArea {
             id: expandMouseArea
+            objectName: "expandArea"
             anchors.fill: parent
+            // Still under the open panel, but no longer a thing to press.
+            Accessible.ignored: root.expanded
+            Accessible.role: Accessible.Button
+            Accessible.name: root.title
+            Accessible.onPressAction: root.expanded = true
             onClicked: root.expanded = true
         }
     }
@@ -154,8 +160,12 @@ Item {
             id: shrinkArea
             anchors.top: realBackgroundFrame.top
             anchors.right: realBackgroundFrame.right
+            objectName: "shrinkArea"
             width: shrinkBtn.width
             height: shrinkBtn.height
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Collapse")
+            Accessible.onPressAction: root.expanded = false
             onClicked: root.expanded = false
         }
 

@@ -18,6 +18,7 @@ Item {
 
     implicitWidth: (model ? model.count : 0) * itemWidth + 2 * margins
     implicitHeight: itemHeight + 2 * margins + (descriptionVisible ? maxDescriptionHeight + descriptionTopMargin : 0)
+    Accessible.role: Accessible.List
 
     SunkenFrame {
         id: tray
@@ -44,10 +45,17 @@ Item {
 
             readonly property bool isCurrentItem: root.currentIndex === index
 
+            objectName: "tile" + index
             x: root.margins + root.itemWidth * index
             y: root.margins
             width: root.itemWidth
             height: root.itemHeight + root.descriptionTopMargin + root.maxDescriptionHeight
+            Accessible.role: Accessible.ListItem
+            Accessible.name: model.label
+            Accessible.description: root.descriptionVisible ? model.description : ""
+            Accessible.selectable: true
+            Accessible.selected: isCurrentItem
+            Accessible.onPressAction: root.currentIndex = index
 
             Item {
                 id: iconItem
@@ -80,6 +88,7 @@ Item {
                     font.family: ZelkDesign.fontFamily
                     font.pixelSize: 20
                     color: "#9b9b9b"
+                    Accessible.ignored: true
                 }
 
                 MouseArea {
@@ -104,6 +113,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 color: "#676767"
+                Accessible.ignored: true
             }
 
             states: State {

@@ -13,6 +13,7 @@ ListView {
     property int currentRate: -1
 
     implicitHeight: imageHeight
+    Accessible.role: Accessible.Grouping
     orientation: ListView.Horizontal
     interactive: false
 
@@ -22,8 +23,14 @@ ListView {
         readonly property bool rated: index <= root.currentRate
         readonly property bool highlighted: index <= root.currentHighlightedIndex
 
+        objectName: "star" + index
         width: root.imageWidth
         height: root.imageHeight
+        Accessible.role: Accessible.RadioButton
+        Accessible.name: qsTr("Rating %1 of %2").arg(index + 1).arg(root.count)
+        Accessible.checkable: true
+        Accessible.checked: index === root.currentRate
+        Accessible.onPressAction: root.currentRate = index
 
         Image {
             id: imageCtrl

@@ -52,6 +52,7 @@ Item {
         height: root.height
         orientation: ListView.Horizontal
         interactive: false
+        Accessible.role: Accessible.List
 
         delegate: Item {
             id: stepItem
@@ -59,8 +60,24 @@ Item {
             readonly property bool finished: index < root.currentStep
             readonly property bool current: index === root.currentStep
 
+            function goBack() {
+                console.log("will go back to", index);
+                // The host's `$app` may lack the operation (the
+                // application's own backend does): say so once per click.
+                if (typeof $app !== "undefined" && $app && typeof $app.willGoBack === "function")
+                    $app.willGoBack(index);
+                else
+                    console.warn("ZelkStepBar: $app offers no willGoBack(index); cannot go back to", index);
+            }
+
+            objectName: "step" + index
             width: stepListView.width / stepListView.count
             height: stepListView.height
+            Accessible.role: Accessible.ListItem
+            Accessible.name: name
+            Accessible.description: statusText.text
+            Accessible.selectable: true
+            Accessible.selected: current
 
             Text {
                 id: stepNameText
@@ -134,20 +151,16 @@ Item {
                     MouseArea {
                         id: dotMouseArea
 
+                        objectName: "goBackArea" + index
                         anchors.fill: parent
                         visible: stepItem.finished
                         hoverEnabled: true
                         cursorShape: Qt.PointingHandCursor
+                        Accessible.role: Accessible.Button
+                        Accessible.name: qsTr("Go back to %1").arg(name)
+                        Accessible.onPressAction: stepItem.goBack()
 
-                        onClicked: {
-                            console.log("will go back to", index);
-                            // The host's `$app` may lack the operation (the
-                            // application's own backend does): say so once per click.
-                            if (typeof $app !== "undefined" && $app && typeof $app.willGoBack === "function")
-                                $app.willGoBack(index);
-                            else
-                                console.warn("ZelkStepBar: $app offers no willGoBack(index); cannot go back to", index);
-                        }
+                        onClicked: stepItem.goBack()
                     }
                 }
 

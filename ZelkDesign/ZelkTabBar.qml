@@ -15,6 +15,7 @@ Item {
 
     implicitWidth: 690
     implicitHeight: 55
+    Accessible.role: Accessible.PageTabList
 
     SunkenFrame {
         anchors.fill: parent
@@ -50,8 +51,19 @@ Item {
 
             readonly property bool isCurrentTab: root.currentIndex === index
 
+            function choose() {
+                if (root.currentIndex !== index)
+                    root.currentIndex = index;
+            }
+
+            objectName: "tab" + index
             width: root.tabWidth
             height: root.tabHeight
+            Accessible.role: Accessible.PageTab
+            Accessible.name: modelData
+            Accessible.selectable: true
+            Accessible.selected: isCurrentTab
+            Accessible.onPressAction: choose()
 
             HighlightTextGlow {
                 anchors.fill: labelCtrl
@@ -70,14 +82,13 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight
+                // The tab already says it.
+                Accessible.ignored: true
             }
 
             MouseArea {
                 anchors.fill: parent
-                onClicked: {
-                    if (root.currentIndex !== index)
-                        root.currentIndex = index;
-                }
+                onClicked: delegateRoot.choose()
             }
         }
     }

@@ -61,10 +61,13 @@ Item {
             y: toolBar.margins + toolBar.itemHeight * index
             width: toolBar.itemWidth
             height: toolBar.itemHeight
+            objectName: "toolButton" + index
             padding: 0
             leftPadding: 0
             rightPadding: 0
             enabled: active
+            // The button shows only a picture; its name comes from the entry.
+            Accessible.name: entry.label || entry.buttonName || ""
 
             onClicked: {
                 if (active)
@@ -91,6 +94,7 @@ Item {
                     font.pixelSize: 16
                     color: "#9b9b9b"
                     horizontalAlignment: Text.AlignHCenter
+                    Accessible.ignored: true
                 }
             }
 

@@ -15,6 +15,7 @@ Item {
 
     implicitWidth: itemWidth + 2 * margins
     implicitHeight: (model ? model.count : 0) * itemHeight + 2 * margins
+    Accessible.role: Accessible.List
 
     // Picture paths are relative to this document, so they resolve inside the
     // application's bundle and in an installed copy of the module alike.
@@ -47,10 +48,16 @@ Item {
 
             readonly property bool isCurrentItem: root.currentIndex === index
 
+            objectName: "tile" + index
             x: root.margins
             y: root.margins + root.itemHeight * index
             width: root.itemWidth
             height: root.itemHeight
+            Accessible.role: Accessible.ListItem
+            Accessible.name: model.label
+            Accessible.selectable: true
+            Accessible.selected: isCurrentItem
+            Accessible.onPressAction: root.currentIndex = index
 
             TilePlate {
                 anchors.fill: parent
@@ -76,6 +83,7 @@ Item {
                 font.family: ZelkDesign.fontFamily
                 font.pointSize: 14
                 color: delegateRoot.isCurrentItem ? "#fdfdfd" : "#9b9b9b"
+                Accessible.ignored: true
             }
 
             MouseArea {

@@ -85,6 +85,8 @@ ZelkHeaderPane {
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 20
                 color: tab.current ? ZelkDesign.themeColor : "#e5e5e5"
+                // The tab already says it.
+                Accessible.ignored: true
             }
 
             MouseArea {

@@ -164,6 +164,8 @@ ZelkDialog {
                     ListView {
                         id: attachmentList
                         objectName: "attachmentList"
+                        Accessible.role: Accessible.List
+                        Accessible.name: qsTr("Attachments") + $app.langToken
                         anchors.fill: parent
                         anchors.margins: 2
                         anchors.topMargin: 5
@@ -182,6 +184,8 @@ ZelkDialog {
                             font.family: ZelkDesign.fontFamily
                             font.pixelSize: 15
                             color: rowArea.containsMouse || model.selected ? "white" : "#9b9b9b"
+                            // A text item always reads as static text: the row's area speaks for it.
+                            Accessible.ignored: true
 
                             background: Rectangle {
                                 color: model.selected ? ZelkDesign.themeColor
@@ -190,8 +194,14 @@ ZelkDialog {
 
                             MouseArea {
                                 id: rowArea
+                                objectName: "attachmentRow" + index
                                 anchors.fill: parent
                                 hoverEnabled: true
+                                Accessible.role: Accessible.ListItem
+                                Accessible.name: model.path
+                                Accessible.selectable: true
+                                Accessible.selected: model.selected
+                                Accessible.onPressAction: model.selected = !model.selected
                                 onClicked: model.selected = !model.selected
                             }
                         }
@@ -204,6 +214,7 @@ ZelkDialog {
                     ZelkButton {
                         objectName: "addButton"
                         text: ZelkDesign.fa.plus
+                        Accessible.name: qsTr("Add attachments") + $app.langToken
                         font.family: ZelkDesign.faSolid
                         font.pixelSize: 20
                         implicitWidth: 30
@@ -214,6 +225,7 @@ ZelkDialog {
                     ZelkButton {
                         objectName: "removeButton"
                         text: ZelkDesign.fa.minus
+                        Accessible.name: qsTr("Remove selected attachments") + $app.langToken
                         font.family: ZelkDesign.faSolid
                         font.pixelSize: 20
                         implicitWidth: 30

@@ -1,7 +1,11 @@
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QtMath>
 
 bool TestSupport::grab(QQuickItem *item)
@@ -90,4 +94,69 @@ void TestSupport::recordMessages()
 QStringList TestSupport::recordedMessages() const
 {
     return recorded;
+}
+
+static QAccessibleInterface *accessibleInterface(QQuickItem *item)
+{
+    if (!item)
+        return nullptr;
+    // Through the platform, as a screen reader's arrival does: QAccessible::setActive
+    // alone tells the items but leaves isActive() false, so the controls would
+    // keep no names.
+    if (!QAccessible::isActive()) {
+        if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+            platform->setActive(true);
+    }
+    return QAccessible::queryAccessibleInterface(item);
+}
+
+void TestSupport::endAccessibility() const
+{
+    if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        platform->setActive(false);
+}
+
+QVariantMap TestSupport::accessible(QQuickItem *item) const
+{
+    QAccessibleInterface *iface = accessibleInterface(item);
+    if (!iface || !iface->isValid())
+        return {};
+    const QAccessible::State state = iface->state();
+    QVariantMap info {
+        { "role", int(iface->role()) },
+        { "name", iface->text(QAccessible::Name) },
+        { "description", iface->text(QAccessible::Description) },
+        { "checkable", bool(state.checkable) },
+        { "checked", bool(state.checked) },
+        { "selectable", bool(state.selectable) },
+        { "selected", bool(state.selected) },
+        { "invisible", bool(state.invisible) },
+    };
+    QStringList actions;
+    if (QAccessibleActionInterface *action = iface->actionInterface())
+        actions = action->actionNames();
+    info.insert("actions", actions);
+    return info;
+}
+
+QVariantList TestSupport::accessibleChildren(QQuickItem *item) const
+{
+    QVariantList children;
+    QAccessibleInterface *iface = accessibleInterface(item);
+    for (int i = 0; iface && i < iface->childCount(); ++i) {
+        QAccessibleInterface *child = iface->child(i);
+        if (child)
+            children.append(QVariantMap { { "role", int(child->role()) }, { "name", child->text(QAccessible::Name) } });
+    }
+    return children;
+}
+
+bool TestSupport::accessibleAction(QQuickItem *item, const QString &action) const
+{
+    QAccessibleInterface *iface = accessibleInterface(item);
+    QAccessibleActionInterface *actions = iface ? iface->actionInterface() : nullptr;
+    if (!actions || !actions->actionNames().contains(action))
+        return false;
+    actions->doAction(action);
+    return true;
 }

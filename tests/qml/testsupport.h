@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 
 class QQuickItem;
 
@@ -34,6 +35,16 @@ public:
     // warnings) from the last call of recordMessages() on, for tests of log output.
     Q_INVOKABLE void recordMessages();
     Q_INVOKABLE QStringList recordedMessages() const;
+    // What a screen reader is told about the item: role (a QAccessible::Role),
+    // name, description, the states that matter here and the action names.
+    // The first call switches accessibility on, as an assistive tool would.
+    Q_INVOKABLE QVariantMap accessible(QQuickItem *item) const;
+    // Triggers an action of the item the way an assistive tool does; false when it has none of that name.
+    // Switches accessibility off again, as when the assistive tool goes.
+    Q_INVOKABLE void endAccessibility() const;
+    // Role and name of each child a screen reader finds under the item, in order.
+    Q_INVOKABLE QVariantList accessibleChildren(QQuickItem *item) const;
+    Q_INVOKABLE bool accessibleAction(QQuickItem *item, const QString &action) const;
 
 private:
     QPoint toImage(QQuickItem *item, qreal x, qreal y) const;
