@@ -2,6 +2,7 @@
 
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QtGlobal>
 #include <QtMath>
 
 bool TestSupport::grab(QQuickItem *item)
@@ -90,4 +91,10 @@ void TestSupport::recordMessages()
 QStringList TestSupport::recordedMessages() const
 {
     return recorded;
+}
+
+QString TestSupport::environment(const QString &name, const QString &fallback) const
+{
+    const QString value = qEnvironmentVariable(qPrintable(name));
+    return value.isEmpty() ? fallback : value;
 }

@@ -34,6 +34,9 @@ public:
     // warnings) from the last call of recordMessages() on, for tests of log output.
     Q_INVOKABLE void recordMessages();
     Q_INVOKABLE QStringList recordedMessages() const;
+    // A variable of the process environment, or the fallback when it is unset
+    // or empty: lets a long-running test take a seed or a size from outside.
+    Q_INVOKABLE QString environment(const QString &name, const QString &fallback = QString()) const;
 
 private:
     QPoint toImage(QQuickItem *item, qreal x, qreal y) const;
