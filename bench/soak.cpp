@@ -260,9 +260,10 @@ int main(int argc, char *argv[])
         fflush(stdout);
     }
     const long end = settledKiB(window);
-    printf("| All four, in turn | %d | %.1f | %.1f | %+.2f | | | | |\n", 4 * cycles, start / 1024.0, end / 1024.0,
-        (end - start) / 1024.0);
-    failed = failed || (end - start) / 1024.0 >= 5;
+    // For information: from before any popup was first used, so it includes
+    // what first use builds once (compiled components, caches, textures).
+    printf("| Whole run, first use of each popup included | %d | %.1f | %.1f | %+.2f | | | | |\n",
+        4 * (cycles + warmUp), start / 1024.0, end / 1024.0, (end - start) / 1024.0);
 
     delete feedback;
     window->close();
