@@ -27,6 +27,9 @@ Item {
         color: "white"
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 23
+        // Titles come from whatever drives the bar (the backend's state): shown
+        // as written, never as markup that could restyle the bar or load images.
+        textFormat: Text.PlainText
         text: "Calibrating"
     }
 

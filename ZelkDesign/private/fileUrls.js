@@ -34,3 +34,21 @@ function decode(text) {
         return text;
     }
 }
+
+// A path as a one-line list row shows it: every character kept and in its
+// place, but none that acts on the text around it. Control characters
+// (a newline would split one file into two rows) show as their Unicode
+// control pictures; line separators and the invisible direction marks and
+// overrides (which can make "a\u202Etxt.exe" read "aexe.txt") show as
+// "<U+XXXX>". The path itself is never changed, only how it reads.
+function displayPath(path) {
+    return String(path)
+        .replace(/[\u0000-\u001F\u007F]/g, function (c) {
+            var code = c.charCodeAt(0);
+            return String.fromCharCode(code === 0x7F ? 0x2421 : 0x2400 + code);
+        })
+        .replace(/[\u0080-\u009F\u061C\u200E\u200F\u2028-\u202E\u2066-\u2069]/g, function (c) {
+            var hex = c.charCodeAt(0).toString(16).toUpperCase();
+            return "<U+" + "0000".substring(hex.length) + hex + ">";
+        });
+}

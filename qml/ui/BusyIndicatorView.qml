@@ -20,7 +20,8 @@ Popup {
         valueLabelVisible: false
         indeterminate: true
         value: 0.3
-        // A map without a reason (or with a null one) shows no title rather than a warning.
-        title: $app.busy.reason != null ? $app.busy.reason : ""
+        // A map without a reason (or with a null one) shows no title, and one of
+        // another type (a number, a list) shows as text, rather than a warning.
+        title: $app.busy.reason != null ? String($app.busy.reason) : ""
     }
 }

@@ -67,8 +67,8 @@ ApplicationWindow {
     }
 
     // Missing keys of the backend's maps read as undefined; the guards turn them
-    // into a closed overlay, an empty title and the backend's default range
-    // instead of assignment warnings.
+    // into a closed overlay, an empty title and the backend's default range,
+    // and a title of another type shows as text, instead of assignment warnings.
     BusyIndicatorView {
         id: busyIndicatorView
         objectName: "busyIndicatorView"
@@ -93,6 +93,6 @@ ApplicationWindow {
             progressView.to;
             return $app.progressValue;
         }
-        title: $app.progressInfo.title != null ? $app.progressInfo.title : ""
+        title: $app.progressInfo.title != null ? String($app.progressInfo.title) : ""
     }
 }

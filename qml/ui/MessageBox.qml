@@ -36,7 +36,9 @@ ZelkDialog {
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 20
         color: "white"
-        wrapMode: Text.WordWrap
+        // A word longer than the box (a path, an address) breaks rather than
+        // running out of it.
+        wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         horizontalAlignment: Text.AlignHCenter
     }
 

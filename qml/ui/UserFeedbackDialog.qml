@@ -177,7 +177,7 @@ ZelkDialog {
                             width: ListView.view.width
                             leftPadding: 10
                             rightPadding: 10
-                            text: model.path
+                            text: FileUrls.displayPath(model.path)
                             // A file name is a name, never markup.
                             textFormat: Text.PlainText
                             elide: Text.ElideLeft

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QtGlobal>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
@@ -159,4 +160,10 @@ bool TestSupport::accessibleAction(QQuickItem *item, const QString &action) cons
         return false;
     actions->doAction(action);
     return true;
+}
+
+QString TestSupport::environment(const QString &name, const QString &fallback) const
+{
+    const QString value = qEnvironmentVariable(qPrintable(name));
+    return value.isEmpty() ? fallback : value;
 }

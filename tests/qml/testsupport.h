@@ -39,12 +39,15 @@ public:
     // name, description, the states that matter here and the action names.
     // The first call switches accessibility on, as an assistive tool would.
     Q_INVOKABLE QVariantMap accessible(QQuickItem *item) const;
-    // Triggers an action of the item the way an assistive tool does; false when it has none of that name.
-    // Switches accessibility off again, as when the assistive tool goes.
-    Q_INVOKABLE void endAccessibility() const;
     // Role and name of each child a screen reader finds under the item, in order.
     Q_INVOKABLE QVariantList accessibleChildren(QQuickItem *item) const;
+    // Triggers an action of the item the way an assistive tool does; false when it has none of that name.
     Q_INVOKABLE bool accessibleAction(QQuickItem *item, const QString &action) const;
+    // Switches accessibility off again, as when the assistive tool goes.
+    Q_INVOKABLE void endAccessibility() const;
+    // A variable of the process environment, or the fallback when it is unset
+    // or empty: lets a long-running test take a seed or a size from outside.
+    Q_INVOKABLE QString environment(const QString &name, const QString &fallback = QString()) const;
 
 private:
     QPoint toImage(QQuickItem *item, qreal x, qreal y) const;

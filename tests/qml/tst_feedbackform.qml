@@ -151,21 +151,55 @@ TestCase {
         compare(form.attachments.get(0).selected, false);
     }
 
-    function test_rowsShowPathsAsPlainText() {
+    // Hostile file names reach the list as they are (the attachment keeps the
+    // exact path) and show on one plain-text line that nothing in them can
+    // restyle, break, reorder or load from; a path too long for the row loses
+    // its beginning, never its end.
+    function test_rowsShowNamesLiterally_data() {
+        var longPath = "/home/user/" + new Array(400).join("very-long-folder/") + "end-of-path.txt";
+        return [
+            { tag: "plain", url: "file:///tmp/plain.txt", path: "/tmp/plain.txt", shown: "/tmp/plain.txt" },
+            { tag: "bold markup", url: "file:///tmp/%3Cb%3Ex%3C/b%3E.txt", path: "/tmp/<b>x</b>.txt",
+              shown: "/tmp/<b>x</b>.txt" },
+            { tag: "image markup", url: "file:///tmp/%3Cimg%20src=%22qrc:/images/cross.png%22%3E.txt",
+              path: "/tmp/<img src=\"qrc:/images/cross.png\">.txt", shown: "/tmp/<img src=\"qrc:/images/cross.png\">.txt" },
+            { tag: "entities", url: "file:///tmp/a%26amp;b%26lt;.txt", path: "/tmp/a&amp;b&lt;.txt", shown: "/tmp/a&amp;b&lt;.txt" },
+            { tag: "newline", url: "file:///tmp/a.txt%0A/etc/passwd", path: "/tmp/a.txt\n/etc/passwd",
+              shown: "/tmp/a.txt\u240A/etc/passwd" },
+            { tag: "carriage return and tab", url: "file:///tmp/a%0D%09b", path: "/tmp/a\r\tb", shown: "/tmp/a\u240D\u2409b" },
+            { tag: "line separator", url: "file:///tmp/a%E2%80%A8b", path: "/tmp/a\u2028b", shown: "/tmp/a<U+2028>b" },
+            { tag: "right-to-left override", url: "file:///tmp/invoice%E2%80%AEtxt.exe", path: "/tmp/invoice\u202Etxt.exe",
+              shown: "/tmp/invoice<U+202E>txt.exe" },
+            { tag: "right-to-left mark", url: "file:///tmp/%E2%80%8Fa.txt", path: "/tmp/\u200Fa.txt", shown: "/tmp/<U+200F>a.txt" },
+            { tag: "hebrew name", url: "file:///tmp/%D7%A9%D7%9C%D7%95%D7%9D.txt", path: "/tmp/\u05E9\u05DC\u05D5\u05DD.txt",
+              shown: "/tmp/\u05E9\u05DC\u05D5\u05DD.txt" },
+            { tag: "very long path", url: "file://" + longPath, path: longPath, shown: longPath, elided: true }
+        ];
+    }
+
+    function test_rowsShowNamesLiterally(data) {
         var form = openForm();
-        var longPath = "/home/user/" + new Array(30).join("very-long-folder/") + "end-of-path.txt";
-        form.addFiles(["file:///tmp/%3Cb%3Ex%3C/b%3E.txt", "file://" + longPath]);
+        form.addFiles(["file:///tmp/reference.txt", data.url]);
+        compare(paths(form), ["/tmp/reference.txt", data.path]);
         var list = findChild(form.contentItem, "attachmentList");
         waitForRows(list);
-        var markup = list.itemAtIndex(0);
-        compare(markup.text, "/tmp/<b>x</b>.txt");
-        compare(markup.textFormat, Text.PlainText);
-        // Markup would draw only "x"; the literal name is much wider.
-        verify(markup.contentWidth > markup.font.pixelSize * 6, markup.contentWidth);
-        var longRow = list.itemAtIndex(1);
-        compare(longRow.width, list.width);
-        verify(longRow.truncated);
-        compare(longRow.elide, Text.ElideLeft);
+        var reference = list.itemAtIndex(0);
+        var row = list.itemAtIndex(1);
+        compare(row.text, data.shown);
+        compare(row.textFormat, Text.PlainText);
+        compare(row.lineCount, 1);
+        // One line; a fallback face for the control pictures may be a little taller.
+        verify(row.height < reference.height * 1.5, row.height + " vs " + reference.height);
+        compare(row.width, list.width);
+        compare(row.truncated, data.elided === true);
+        compare(row.elide, Text.ElideLeft);
+        if (!data.elided) {
+            // Markup would draw far less than the literal text.
+            verify(row.contentWidth > data.shown.length * row.font.pixelSize * 0.3, row.contentWidth);
+            return;
+        }
+        // Cut to the row, inside its padding.
+        verify(row.contentWidth <= row.width - row.leftPadding - row.rightPadding + 1, row.contentWidth);
     }
 
     function test_warningOkCloses() {

@@ -36,4 +36,25 @@ TestCase {
         compare(FileUrls.toLocalPaths(["file:///a", "file:///E:/b"]), ["/a", "E:/b"]);
         compare(FileUrls.toLocalPaths([]), []);
     }
+
+    function test_displayPath_data() {
+        return [
+            { tag: "plain", path: "/home/a b.txt", shown: "/home/a b.txt" },
+            { tag: "markup and entities kept", path: "<b>&amp;</b>", shown: "<b>&amp;</b>" },
+            { tag: "control characters as pictures", path: "a\u0000\u0001\t\n\r\u001B\u001F\u007F",
+              shown: "a\u2400\u2401\u2409\u240A\u240D\u241B\u241F\u2421" },
+            { tag: "c1 controls", path: "a\u0085\u009F", shown: "a<U+0085><U+009F>" },
+            { tag: "line and paragraph separators", path: "a\u2028b\u2029", shown: "a<U+2028>b<U+2029>" },
+            { tag: "direction marks", path: "\u200E\u200F\u061C", shown: "<U+200E><U+200F><U+061C>" },
+            { tag: "embeddings and overrides", path: "\u202A\u202B\u202C\u202D\u202E", shown: "<U+202A><U+202B><U+202C><U+202D><U+202E>" },
+            { tag: "isolates", path: "\u2066\u2067\u2068\u2069", shown: "<U+2066><U+2067><U+2068><U+2069>" },
+            { tag: "letters of right-to-left scripts kept", path: "/\u05E9\u05DC\u0645.txt", shown: "/\u05E9\u05DC\u0645.txt" },
+            { tag: "joiners and emoji kept", path: "\uD83D\uDC69\u200D\uD83D\uDCBB", shown: "\uD83D\uDC69\u200D\uD83D\uDCBB" },
+            { tag: "empty", path: "", shown: "" }
+        ];
+    }
+
+    function test_displayPath(data) {
+        compare(FileUrls.displayPath(data.path), data.shown);
+    }
 }
