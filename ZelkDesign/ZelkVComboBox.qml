@@ -52,13 +52,17 @@ Item {
             width: root.itemWidth
             height: root.itemHeight
 
-            TilePlate {
+            // Only the current tile carries a plate, so the others are built without one.
+            Loader {
                 anchors.fill: parent
-                visible: delegateRoot.isCurrentItem
-                radius: root.radius
-                glowAlpha: 0x88 / 255
-                topColor: "#202020"
-                bottomColor: "#090909"
+                active: delegateRoot.isCurrentItem
+                visible: active
+                sourceComponent: TilePlate {
+                    radius: root.radius
+                    glowAlpha: 0x88 / 255
+                    topColor: "#202020"
+                    bottomColor: "#090909"
+                }
             }
 
             Image {
