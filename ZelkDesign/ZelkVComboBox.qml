@@ -52,17 +52,13 @@ Item {
             width: root.itemWidth
             height: root.itemHeight
 
-            // Only the current tile carries a plate, so the others are built without one.
-            Loader {
+            TilePlate {
                 anchors.fill: parent
-                active: delegateRoot.isCurrentItem
-                visible: active
-                sourceComponent: TilePlate {
-                    radius: root.radius
-                    glowAlpha: 0x88 / 255
-                    topColor: "#202020"
-                    bottomColor: "#090909"
-                }
+                visible: delegateRoot.isCurrentItem
+                radius: root.radius
+                glowAlpha: 0x88 / 255
+                topColor: "#202020"
+                bottomColor: "#090909"
             }
 
             Image {

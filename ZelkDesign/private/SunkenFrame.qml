@@ -30,8 +30,6 @@ Item {
         cornerRadius: root.glowCornerRadius
         spread: 0.2
         color: "black"
-        // Its inputs are fixed for a given control, so draw it once, not every frame.
-        cached: true
     }
 
     Item {
