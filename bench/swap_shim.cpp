@@ -2,8 +2,9 @@
 // Wraps glXSwapBuffers: at the first swap it notes the time since the moment
 // `launch` recorded just before exec (ORVANE_BENCH_T0_NS, CLOCK_MONOTONIC).
 // With ORVANE_BENCH_HOLD_MS = 0 it reports and ends the process at once;
-// otherwise it lets the program run that long, counting swaps and CPU time,
-// and then reports the peak resident memory (VmHWM) too. The report is one
+// otherwise it lets the program settle (ORVANE_BENCH_SETTLE_MS, default 1000),
+// then run that long, counting swaps and CPU time, and then reports the peak
+// resident memory (VmHWM) too. The report is one
 // line of key=value pairs appended to ORVANE_BENCH_OUT (or stderr).
 
 #include <GL/glx.h>
@@ -24,7 +25,6 @@ namespace {
 
 std::atomic<long> g_swaps { 0 };
 double g_firstFrameMs = 0;
-double g_cpuAtFirstMs = 0;
 
 long long nowNs()
 {
@@ -94,10 +94,15 @@ extern "C" void glXSwapBuffers(Display *display, GLXDrawable drawable)
     const long holdMs = envLong("ORVANE_BENCH_HOLD_MS", 0);
     if (holdMs <= 0)
         reportAndExit(0, 0, 0);
-    g_cpuAtFirstMs = cpuMs();
-    std::thread([holdMs] {
+    // Idle is counted from ORVANE_BENCH_SETTLE_MS after the first frame, so
+    // the tail of start-up (the window's first expose) is not taken for it.
+    const long settleMs = envLong("ORVANE_BENCH_SETTLE_MS", 1000);
+    std::thread([holdMs, settleMs] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
+        const long swapsAtStart = g_swaps.load();
+        const double cpuAtStart = cpuMs();
         const long long start = nowNs();
         std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
-        reportAndExit(g_swaps.load() - 1, cpuMs() - g_cpuAtFirstMs, (nowNs() - start) / 1e6);
+        reportAndExit(g_swaps.load() - swapsAtStart, cpuMs() - cpuAtStart, (nowNs() - start) / 1e6);
     }).detach();
 }
