@@ -88,8 +88,9 @@ def run_table(command):
     result = subprocess.run(command, capture_output=True, text=True, timeout=3600, check=False)
     if result.returncode != 0:
         sys.exit(f"{' '.join(command)} failed:\n{result.stderr}")
-    lines = [line for line in result.stdout.splitlines() if line.startswith("|") or line.startswith("Render loop")]
-    return "\n".join(lines)
+    table = [line for line in result.stdout.splitlines() if line.startswith("|")]
+    notes = [line for line in result.stdout.splitlines() if line.startswith("Render loop")]
+    return "\n".join(table + ([""] + notes if notes else []))
 
 
 def verdict(ok):
@@ -151,8 +152,8 @@ def main():
            "### Start-up, memory and idle cost of the executables",
            "",
            f"Time to first frame: median of {args.runs} interleaved runs each, from just before exec to the "
-           f"first buffer swap. Memory and idle: {args.idle_runs} runs each, measured from the first swap "
-           f"for {args.idle_seconds:.0f} s; VmHWM read at the end.",
+           f"first buffer swap. Memory and idle: {args.idle_runs} runs each, counted from 3 s after the "
+           f"first swap, for {args.idle_seconds:.0f} s; VmHWM read at the end.",
            "",
            "| Program | First frame, ms (median) | min - max | Peak RSS (VmHWM), MiB | Frames while idle "
            "(max) | CPU ms/s while idle |",
