@@ -65,10 +65,15 @@ Item {
             Accessible.selected: isCurrentTab
             Accessible.onPressAction: choose()
 
-            HighlightTextGlow {
+            // Only the current tab glows; a glow is costly to create, so the
+            // other tabs have none rather than a hidden one.
+            Loader {
                 anchors.fill: labelCtrl
-                source: labelCtrl
-                visible: delegateRoot.isCurrentTab
+                active: delegateRoot.isCurrentTab
+                visible: active
+                sourceComponent: HighlightTextGlow {
+                    source: labelCtrl
+                }
             }
 
             Label {

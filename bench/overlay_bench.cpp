@@ -5,105 +5,22 @@
 //
 // Usage: overlay-bench [--seconds N]   (N seconds measured per state, default 3)
 
+#include "benchutil.h"
 #include "startup.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
-#include <QThread>
 #include <QTimer>
 #include <QVariantMap>
 
-#include <sys/resource.h>
-
-#include <atomic>
 #include <cstdio>
 #include <functional>
 
-namespace {
-
-double processCpuMs()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-}
-
-void runEventLoop(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-// Counts frames and the time from the start of each frame's synchronisation to
-// its swap, on whichever thread renders.
-class FrameMeter {
-public:
-    explicit FrameMeter(QQuickWindow *window)
-    {
-        QObject::connect(
-            window, &QQuickWindow::beforeSynchronizing, window,
-            [this] {
-                m_frameStart.start();
-                m_renderThread = QThread::currentThread();
-            },
-            Qt::DirectConnection);
-        QObject::connect(
-            window, &QQuickWindow::frameSwapped, window,
-            [this] {
-                if (m_frameStart.isValid())
-                    m_frameNs += m_frameStart.nsecsElapsed();
-                ++m_frames;
-            },
-            Qt::DirectConnection);
-    }
-
-    void reset()
-    {
-        m_frames = 0;
-        m_frameNs = 0;
-    }
-    int frames() const { return m_frames; }
-    double frameMs() const { return m_frameNs / 1e6; }
-    bool threaded() const { return m_renderThread && m_renderThread != QThread::currentThread(); }
-
-private:
-    QElapsedTimer m_frameStart;
-    std::atomic<int> m_frames { 0 };
-    std::atomic<qint64> m_frameNs { 0 };
-    std::atomic<QThread *> m_renderThread { nullptr };
-};
-
-// The backdrop is created under the window's overlay while a popup is open,
-// so it is looked up by name among the items rather than the objects.
-QQuickItem *findItem(QQuickItem *item, const QString &name)
-{
-    if (item->objectName() == name)
-        return item;
-    const auto children = item->childItems();
-    for (QQuickItem *child : children) {
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
-void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    // The backend's setter reports every progress write; ten a second would bury the table.
-    if (message.startsWith(QLatin1String("Floating point comparison")))
-        return;
-    fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
-}
-
-} // namespace
+using namespace Bench;
 
 int main(int argc, char *argv[])
 {
@@ -158,6 +75,17 @@ int main(int argc, char *argv[])
         }
     };
 
+    // As a user gets there: two models ticked, then "Next".
+    auto showStepPage = [&] {
+        QObject *selection = window->findChild<QObject *>(QStringLiteral("selectDeviceView"));
+        for (const char *name : { "deviceCheckBox0", "deviceCheckBox2" }) {
+            if (QQuickItem *box = findItem(window->contentItem(), QLatin1String(name)))
+                box->setProperty("checked", true);
+        }
+        if (!selection || !QMetaObject::invokeMethod(selection, "goNext"))
+            fprintf(stderr, "could not move on to page 1\n");
+    };
+
     float value = 0;
     const QVariant backdrop = overlay->property("modal");
     const std::function<void()> nothing;
@@ -203,6 +131,7 @@ int main(int argc, char *argv[])
                 overlay->setProperty("modal", backdrop);
             },
             nothing },
+        { "Page 1 (device steps) current, both overlays closed", Settled, [&] { showStepPage(); }, nothing },
     };
 
     runEventLoop(2000);
