@@ -22,21 +22,6 @@ TestCase {
     Component { id: headerPane; ZelkHeaderPane {} }
     Component { id: textMeasure; Text {} }
 
-    // Every published type comes up without a single engine warning.
-    function test_instantiates_data() {
-        return ["ZelkBigSwitch", "ZelkButton", "ZelkBigButton", "ZelkCheckBox", "ZelkDialog", "ZelkLabel",
-                "ZelkRadioButton", "ZelkSwitch", "ZelkHeaderPane", "ZelkTextField", "ZelkIconButton",
-                "ZelkIconTextButton", "ZelkTextArea"].map(function(type) { return { tag: type }; });
-    }
-
-    function test_instantiates(data) {
-        var object = createTemporaryQmlObject("import ZelkDesign 1.0; " + data.tag + " {}", testCase);
-        verify(object);
-        if (object.open)
-            object.open();
-        waitForRendering(testCase);
-    }
-
     function test_sizes_data() {
         return [
             { tag: "default dialog", make: dialog, props: {}, width: 476, height: 350 },
