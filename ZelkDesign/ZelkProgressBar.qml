@@ -2,6 +2,8 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
+import "private/outlinePaths.js" as Paths
 import "private/progressGeometry.js" as Geometry
 
 Item {
@@ -173,7 +175,7 @@ Item {
         }
     }
 
-    Canvas {
+    OutlineCanvas {
         id: valueLabel
         objectName: "valueLabel"
 
@@ -183,22 +185,10 @@ Item {
         y: control.y + control.height + 3
         width: 78 + 2 * margins
         height: 78 + 2 * margins
-
-        onPaint: {
-            var ctx = getContext("2d");
-            var points = Geometry.badgeOutline(width, height, margins, 22, 16);
-            ctx.reset();
-            ctx.beginPath();
-            ctx.moveTo(points[0].x, points[0].y);
-            for (var i = 1; i < points.length; ++i)
-                ctx.lineTo(points[i].x, points[i].y);
-            ctx.closePath();
-            ctx.fillStyle = "#184669";
-            ctx.fill();
-            ctx.lineWidth = root.indicatorBorderWidth;
-            ctx.strokeStyle = ZelkDesign.themeColor;
-            ctx.stroke();
-        }
+        path: Paths.polygon(Geometry.badgeOutline(width, height, margins, 22, 16))
+        fillColor: "#184669"
+        strokeColor: ZelkDesign.themeColor
+        lineWidth: root.indicatorBorderWidth
 
         Label {
             objectName: "valueText"

@@ -77,6 +77,16 @@ function chevronLeft(width, height, margins) {
     return [["moveTo", width - m, m], ["lineTo", m, height / 2], ["lineTo", width - m, height - m]];
 }
 
+// A closed polygon through `points` ({x, y} objects), as path commands.
+function polygon(points) {
+    var path = [];
+    for (var i = 0; i < points.length; ++i)
+        path.push([i === 0 ? "moveTo" : "lineTo", points[i].x, points[i].y]);
+    if (points.length > 0)
+        path.push(["closePath"]);
+    return path;
+}
+
 function trace(ctx, path) {
     ctx.beginPath();
     for (var i = 0; i < path.length; ++i) {
