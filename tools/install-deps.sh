@@ -9,7 +9,7 @@ packages=(
     qttools5-dev-tools
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
     qml-module-qtquick-layouts qml-module-qtquick-dialogs qml-module-qtquick-controls
-    qml-module-qtgraphicaleffects qml-module-qttest qml-module-qtqml-models2
+    qml-module-qtgraphicaleffects qml-module-qttest qml-module-qtqml-models2 libqt5svg5
     libxcb1-dev xvfb xauth libgl1-mesa-dri x11-utils imagemagick clang-format
 )
 
