@@ -45,11 +45,10 @@ Item {
         }
     }
 
-    InnerShadow {
+    InsetShadow {
         anchors.fill: src
-        source: src
-        cached: true
-        smooth: true
+        shapeInset: 1
+        shapeRadius: root.radius
         samples: 32
         horizontalOffset: root.shadowHorizontalOffset
         verticalOffset: root.shadowVerticalOffset

@@ -9,6 +9,8 @@
 #include <QtGui/qpa/qplatformintegration.h>
 #include <QtMath>
 
+#include <algorithm>
+
 bool TestSupport::grab(QQuickItem *item)
 {
     if (!item || !item->window() || !item->window()->isExposed())
@@ -66,6 +68,25 @@ QColor TestSupport::average(QQuickItem *item, qreal x, qreal y, qreal width, qre
     if (n == 0)
         return QColor();
     return QColor(int(r / n), int(g / n), int(b / n), int(a / n));
+}
+
+int TestSupport::largestDifference(QQuickItem *item, QQuickItem *reference) const
+{
+    const QPoint from = toImage(item, 0, 0);
+    const QPoint to = toImage(item, item->width(), item->height());
+    const QPoint shift = toImage(reference, 0, 0) - from;
+    int largest = -1;
+    for (int py = from.y(); py < to.y(); ++py) {
+        for (int px = from.x(); px < to.x(); ++px) {
+            if (!m_image.valid(px, py) || !m_image.valid(px + shift.x(), py + shift.y()))
+                return -1;
+            const QRgb a = m_image.pixel(px, py);
+            const QRgb b = m_image.pixel(px + shift.x(), py + shift.y());
+            largest = std::max({ largest, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b)) });
+        }
+    }
+    return largest;
 }
 
 namespace {

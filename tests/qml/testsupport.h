@@ -28,6 +28,9 @@ public:
     Q_INVOKABLE bool near(const QVariant &a, const QVariant &b, int tolerance = 8) const;
     // Mean colour over a rectangle of the item, so a probe is not fooled by one antialiased pixel.
     Q_INVOKABLE QColor average(QQuickItem *item, qreal x, qreal y, qreal width, qreal height) const;
+    // Largest difference of any channel between two equally sized items of
+    // the last grab, pixel by pixel: how far one drawing is from a reference.
+    Q_INVOKABLE int largestDifference(QQuickItem *item, QQuickItem *reference) const;
     Q_INVOKABLE int grabWidth() const { return m_image.width(); }
     Q_INVOKABLE int grabHeight() const { return m_image.height(); }
     Q_INVOKABLE bool save(const QString &path) const { return m_image.save(path); }

@@ -1,0 +1,145 @@
+import QtQuick 2.9
+import QtTest 1.2
+import QtGraphicalEffects 1.0
+import "qrc:/ZelkDesign/private" as Shared
+import OrvaneTest 1.0
+
+// The sunken frame's closed-form inner shadow against the Graphical Effects
+// InnerShadow it stands in for, drawn side by side over the same fill: the
+// two must agree on every pixel of the shape, corners and edges included.
+TestCase {
+    id: testCase
+    name: "InsetShadow"
+    when: windowShown
+    visible: true
+    width: 520
+    height: 300
+
+    Rectangle {
+        anchors.fill: parent
+        color: "black"
+    }
+
+    // A fill inset by one pixel under a two-pixel border, as the sunken frame
+    // lays them out: the border hides the fill's antialiased rim.
+    Component {
+        id: border
+        Rectangle {
+            anchors.fill: parent
+            color: "transparent"
+            radius: parent.parent.radius
+            border.color: "#676767"
+            border.width: 2
+        }
+    }
+
+    Component {
+        id: pair
+
+        Item {
+            id: row
+
+            property real radius: 0
+            property color fill: "#262626"
+            property real blur: 10
+            property real dx: 2
+            property real dy: 5
+            property color shade: "#aa000000"
+            readonly property alias reference: referenceItem
+            readonly property alias candidate: candidateItem
+
+            Item {
+                id: referenceItem
+                x: 10
+                y: 10
+                width: row.width
+                height: row.height
+
+                Item {
+                    id: referenceSource
+                    anchors.fill: parent
+                    Rectangle {
+                        anchors.centerIn: parent
+                        width: parent.width - 2
+                        height: parent.height - 2
+                        radius: row.radius
+                        color: row.fill
+                    }
+                }
+                InnerShadow {
+                    anchors.fill: referenceSource
+                    source: referenceSource
+                    cached: true
+                    smooth: true
+                    samples: 32
+                    radius: row.blur
+                    horizontalOffset: row.dx
+                    verticalOffset: row.dy
+                    color: row.shade
+                }
+                Component.onCompleted: border.createObject(this)
+            }
+
+            Item {
+                id: candidateItem
+                x: referenceItem.x + row.width + 20
+                y: 10
+                width: row.width
+                height: row.height
+
+                Rectangle {
+                    anchors.centerIn: parent
+                    width: parent.width - 2
+                    height: parent.height - 2
+                    radius: row.radius
+                    color: row.fill
+                }
+                Shared.InsetShadow {
+                    anchors.fill: parent
+                    shapeInset: 1
+                    shapeRadius: row.radius
+                    samples: 32
+                    radius: row.blur
+                    horizontalOffset: row.dx
+                    verticalOffset: row.dy
+                    color: row.shade
+                }
+                Component.onCompleted: border.createObject(this)
+            }
+        }
+    }
+
+    // The shapes and shadows the library's controls draw.
+    function test_matches_data() {
+        return [
+            { tag: "check box", width: 24, height: 24 },
+            { tag: "check box checked", width: 24, height: 24, fill: "#2e91ed", dx: 0, shade: "#88000000" },
+            { tag: "radio button", width: 24, height: 24, radius: 12 },
+            { tag: "switch track", width: 48, height: 20, radius: 10, blur: 10, dx: 2, dy: 5 },
+            { tag: "text field", width: 150, height: 40, shade: "#1a1a1a" },
+            { tag: "file selector, no offset", width: 200, height: 40, blur: 8, dx: 0, dy: 0, shade: "#000000" },
+            { tag: "combo box", width: 160, height: 48, radius: 8, blur: 16, dx: 0, dy: 0, shade: "#000000" },
+            { tag: "tool frame", width: 180, height: 120, radius: 12, blur: 16, dx: 5, dy: 5, shade: "#000000" },
+            { tag: "tab bar", width: 200, height: 60, blur: 16, dx: 3, dy: 3, shade: "#000000" },
+            { tag: "big switch", width: 120, height: 64, radius: 12, blur: 16, dx: 0, dy: 0, shade: "#000000" },
+            { tag: "offset past a side", width: 60, height: 40, radius: 6, dx: -3, dy: 12 }
+        ];
+    }
+
+    function test_matches(data) {
+        var props = { width: data.width, height: data.height };
+        ["radius", "fill", "blur", "dx", "dy", "shade"].forEach(function(key) {
+            if (data[key] !== undefined)
+                props[key] = data[key];
+        });
+        var row = createTemporaryObject(pair, testCase, props);
+        verify(row);
+        waitForRendering(row);
+        verify(TestSupport.grab(row.candidate));
+        var difference = TestSupport.largestDifference(row.candidate, row.reference);
+        verify(difference >= 0, "both drawings are inside the window");
+        if (TestSupport.environment("INSET_SAVE") !== "")
+            TestSupport.save(TestSupport.environment("INSET_SAVE") + "/" + data.tag + ".png");
+        verify(difference <= 4, "largest channel difference " + difference);
+    }
+}
