@@ -7,7 +7,7 @@ import "shadowMath.js" as ShadowMath
 // generated shader, four offscreen passes and a dozen objects per instance,
 // which made every sunken control slow to create and to show first. Here the
 // blurred edge is a closed form (the normal distribution's integral over the
-// shape's rows), so the item needs no texture and no source.
+// shape's rows), so the item needs no source and at most one texture.
 //
 // The shape is the item's rectangle inset by `shapeInset`, with corners of
 // `shapeRadius`; the shadow is drawn only over it.
@@ -30,6 +30,11 @@ ShaderEffect {
     readonly property real deviation: ShadowMath.deviation(radius, samples)
 
     blending: true
+    // A rounded shape sums its corner rows one by one, too dear to repeat on
+    // every frame of an animation elsewhere in the window; it is drawn once
+    // into a texture instead, and again only when its inputs change.
+    layer.enabled: corner > 0
+    layer.smooth: true
     fragmentShader: "
         varying highp vec2 qt_TexCoord0;
         uniform lowp float qt_Opacity;
@@ -70,15 +75,26 @@ ShaderEffect {
             highp vec2 lo = vec2(inset) + offset;
             highp vec2 hi = itemSize - vec2(inset) + offset;
             highp vec2 xs = clampedSpan(lo.x, hi.x, itemSize.x);
+            highp float reach = ceil(4.0 * deviation);
+            // Away from the corners every row the kernel reaches is of full
+            // width, and the blur is the product of its two directions.
+            bool nearCorner = corner > 0.0
+                && (p.x < lo.x + corner + reach || p.x > hi.x - corner - reach)
+                && (p.y < lo.y + corner + reach || p.y > hi.y - corner - reach);
             highp float covered;
-            if (corner <= 0.0) {
+            if (!nearCorner) {
                 highp vec2 ys = clampedSpan(lo.y, hi.y, itemSize.y);
                 covered = span(p.x, xs.x, xs.y) * span(p.y, ys.x, ys.y);
             } else {
                 // Rows of full width are summed at once; only the rows through
-                // the corners are narrower and taken one by one.
-                highp float reach = ceil(4.0 * deviation);
+                // the corners are narrower and taken one by one. The weights
+                // follow the normal density row by row without an exp each.
                 highp float first = floor(p.y - reach);
+                highp float d = first + 0.5 - p.y;
+                highp float k = 0.5 / (deviation * deviation);
+                highp float w = exp(-k * d * d);
+                highp float ratio = exp(-k * (2.0 * d + 1.0));
+                highp float ratioStep = exp(-2.0 * k);
                 highp float fullRows = 0.0;
                 highp float cornerRows = 0.0;
                 highp float total = 0.0;
@@ -86,20 +102,20 @@ ShaderEffect {
                     highp float row = first + float(i);
                     if (row > p.y + reach)
                         break;
-                    highp float d = row + 0.5 - p.y;
-                    highp float w = exp(-0.5 * d * d / (deviation * deviation));
                     total += w;
                     highp float y = clamp(row + 0.5, 0.5, itemSize.y - 0.5);
-                    if (y < lo.y || y > hi.y)
-                        continue;
-                    highp float dy = max(max(lo.y + corner - y, y - (hi.y - corner)), 0.0);
-                    if (dy <= 0.0) {
-                        fullRows += w;
-                    } else {
-                        highp float cut = corner - sqrt(max(corner * corner - dy * dy, 0.0));
-                        highp vec2 rs = clampedSpan(lo.x + cut, hi.x - cut, itemSize.x);
-                        cornerRows += w * span(p.x, rs.x, rs.y);
+                    if (y >= lo.y && y <= hi.y) {
+                        highp float dy = max(max(lo.y + corner - y, y - (hi.y - corner)), 0.0);
+                        if (dy <= 0.0) {
+                            fullRows += w;
+                        } else {
+                            highp float cut = corner - sqrt(max(corner * corner - dy * dy, 0.0));
+                            highp vec2 rs = clampedSpan(lo.x + cut, hi.x - cut, itemSize.x);
+                            cornerRows += w * span(p.x, rs.x, rs.y);
+                        }
                     }
+                    w *= ratio;
+                    ratio *= ratioStep;
                 }
                 covered = (fullRows * span(p.x, xs.x, xs.y) + cornerRows) / total;
             }
