@@ -44,44 +44,25 @@ Slider {
                 }
             }
 
-            Rectangle {
-                id: innerSource
-                anchors.fill: parent
-                visible: false
-                radius: control.backgroundRadius
-                gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#184876" }
-                    GradientStop { position: 0.25; color: "#1a4d7c" }
-                    GradientStop { position: 0.5; color: "#4c96dc" }
-                    GradientStop { position: 1.0; color: "#2e91ed" }
-                }
-            }
-
+            // The fill is the whole groove's gradient cut off at the handle; a
+            // clip does that in the scene graph itself, with no offscreen pass.
             Item {
-                id: innerMaskItem
-                anchors.fill: parent
-                visible: false
+                id: innerFill
+                width: control.visualPosition * parent.width
+                height: parent.height
+                clip: true
 
                 Rectangle {
-                    id: innerMask
-                    width: control.visualPosition * parent.width
-                    height: parent.height
-                    color: "white"
+                    width: innerItem.width
+                    height: innerItem.height
+                    radius: control.backgroundRadius
+                    gradient: Gradient {
+                        GradientStop { position: 0.0; color: "#184876" }
+                        GradientStop { position: 0.25; color: "#1a4d7c" }
+                        GradientStop { position: 0.5; color: "#4c96dc" }
+                        GradientStop { position: 1.0; color: "#2e91ed" }
+                    }
                 }
-
-                Rectangle {
-                    x: innerMask.width
-                    width: parent.width - innerMask.width
-                    height: parent.height
-                    color: "transparent"
-                }
-            }
-
-            OpacityMask {
-                id: innerOpacityMask
-                anchors.fill: parent
-                source: innerSource
-                maskSource: innerMaskItem
             }
         }
 
