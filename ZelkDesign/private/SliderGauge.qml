@@ -37,13 +37,18 @@ Item {
             width: gauge.vertical ? gauge.width : 1
             height: gauge.vertical ? 2 : gauge.height
 
-            RectangularGlow {
+            // Only the current tick glows; a glow is costly to create, so the
+            // other ticks have none rather than a hidden one.
+            Loader {
                 anchors.fill: gaugeLine
-                visible: delegateRootItem.isCurrentValue
-                glowRadius: 10
-                spread: 0.2
-                color: "#882e91ed"
-                cornerRadius: gaugeLine.radius + glowRadius
+                active: delegateRootItem.isCurrentValue
+                visible: active
+                sourceComponent: RectangularGlow {
+                    glowRadius: 10
+                    spread: 0.2
+                    color: "#882e91ed"
+                    cornerRadius: gaugeLine.radius + glowRadius
+                }
             }
 
             Rectangle {
