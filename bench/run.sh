@@ -8,5 +8,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target orvane-tool minimal-quick launch swap-shim overlay-bench component-bench >/dev/null
+cmake --build "$build" -j2 --target orvane-tool minimal-quick start-ladder launch swap-shim overlay-bench component-bench >/dev/null
 exec tools/run-headless.sh python3 bench/run_all.py --build "$build" "$@"

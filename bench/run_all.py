@@ -19,6 +19,13 @@ import statistics
 import subprocess
 import sys
 
+# The steps of the start-up ladder (bench/ladder/), in order.
+LADDER = {
+    "window": "Empty `ApplicationWindow` with the main window's imports",
+    "label": "The same with one `Label` in the theme's font",
+    "page": "The same with the selection page instead (six check boxes, label, button, message box)",
+}
+
 BEGIN = "<!-- figures:begin (written by bench/run.sh; edits here are lost) -->"
 END = "<!-- figures:end -->"
 
@@ -39,7 +46,7 @@ def launch(build, program, hold_ms, out_path):
                # The application is still finishing start-up work for a second or two after its first frame.
                ORVANE_BENCH_SETTLE_MS="3000",
                ORVANE_BENCH_OUT=out_path)
-    subprocess.run([os.path.join(build, "bench", "launch"), program], env=env, timeout=120,
+    subprocess.run([os.path.join(build, "bench", "launch")] + program, env=env, timeout=120,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
     with open(out_path) as report:
         figures = parse_report(report.read())
@@ -109,12 +116,13 @@ def main():
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
-    programs = {"floor": os.path.join(build, "bench", "minimal-quick"), "app": os.path.join(build, "orvane-tool")}
+    programs = {"floor": [os.path.join(build, "bench", "minimal-quick")], "app": [os.path.join(build, "orvane-tool")]}
+    ladder = {step: [os.path.join(build, "bench", "start-ladder"), f"qrc:/ladder/{step}.qml"] for step in LADDER}
     load_before = load()
     started = datetime.datetime.now()
 
     print("start-up ...", file=sys.stderr)
-    starts = interleaved(build, programs, args.runs, 0)
+    starts = interleaved(build, {**programs, **ladder}, args.runs, 0)
     print("memory and idle ...", file=sys.stderr)
     idles = interleaved(build, programs, args.idle_runs, int(args.idle_seconds * 1000))
     print("window states ...", file=sys.stderr)
@@ -164,6 +172,21 @@ def main():
         out.append(f"| {labels[name]} | {ff[name]:.0f} | {spread[name][0]:.0f} - {spread[name][1]:.0f} | "
                    f"{hwm[name]:.1f} | {swaps[name]:.0f} | {cpu[name]:.1f} |")
     out.append(f"| Ratio application / floor | {ff_ratio:.2f} | | {hwm_ratio:.2f} | | |")
+    out += ["",
+            "### Where start-up goes: a ladder from the floor to the application",
+            "",
+            "Each step is one document loaded by `bench/start-ladder` with the same engine set-up, timed in "
+            "the same interleaved runs as the two programs above (medians). Memory here is the peak at the "
+            "first frame, so it is lower than the settled peak above.",
+            "",
+            "| Step | First frame, ms | x floor | Peak RSS at first frame, MiB | x floor |",
+            "|---|---:|---:|---:|---:|",
+            ]
+    first_hwm = {name: median(starts[name], "vmhwm_kb") / 1024 for name in starts}
+    for name, label in [("floor", "Floor: empty `Window`")] + list(LADDER.items()) + [("app", "`orvane-tool`")]:
+        out.append(f"| {label} | {median(starts[name], 'first_frame_ms'):.0f} | "
+                   f"{median(starts[name], 'first_frame_ms') / ff['floor']:.2f} | {first_hwm[name]:.1f} | "
+                   f"{first_hwm[name] / first_hwm['floor']:.2f} |")
     out += ["",
             "### The window's states (overlay-bench)",
             "",
