@@ -21,6 +21,7 @@ import sys
 
 # The steps of the start-up ladder (bench/ladder/), in order.
 LADDER = {
+    "rectangle": "The floor's `Window` drawing one `Rectangle`",
     "window": "Empty `ApplicationWindow` with the main window's imports",
     "label": "The same with one `Label` in the theme's font",
     "page": "The same with the selection page instead (six check boxes, label, button, message box)",
