@@ -24,8 +24,12 @@ function deviation(radius, samples) {
     return Math.sqrt(moment / sum + 1 / 6);
 }
 
-// A rectangle's corner radius never exceeds half its shorter side.
+// A rectangle's corner radius never exceeds half its shorter side; anything
+// that is not a positive number (NaN from a binding, say) means square corners,
+// since the shader would turn it into garbage.
 function cornerRadius(width, height, inset, radius) {
     var limit = Math.min(width, height) / 2 - inset;
-    return Math.max(0, Math.min(radius, limit));
+    if (!(radius > 0) || !(limit > 0))
+        return 0;
+    return Math.min(radius, limit);
 }

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtTest 1.2
 import QtGraphicalEffects 1.0
 import "qrc:/ZelkDesign/private" as Shared
+import "qrc:/ZelkDesign/private/shadowMath.js" as ShadowMath
 import OrvaneTest 1.0
 
 // The sunken frame's closed-form inner shadow against the Graphical Effects
@@ -141,5 +142,32 @@ TestCase {
         if (TestSupport.environment("INSET_SAVE") !== "")
             TestSupport.save(TestSupport.environment("INSET_SAVE") + "/" + data.tag + ".png");
         verify(difference <= 4, "largest channel difference " + difference);
+    }
+
+    // What reaches the shader must be a usable number whatever the bindings
+    // give: a NaN or zero width there would blacken or blank the whole shape.
+    function test_uniforms_data() {
+        return [
+            { tag: "the library's shadow", deviation: [10, 32], near: 3.27 },
+            { tag: "no blur", deviation: [0, 32], near: 0.3 },
+            { tag: "no samples", deviation: [10, 0], near: 0.3 },
+            { tag: "blur not a number", deviation: [NaN, 32], near: 0.3 },
+            { tag: "endless blur", deviation: [Infinity, 32], near: 0.3 },
+            { tag: "corner within the shape", corner: [24, 24, 1, 5], equals: 5 },
+            { tag: "corner past half the shape", corner: [24, 24, 1, 12], equals: 11 },
+            { tag: "negative corner", corner: [24, 24, 1, -5], equals: 0 },
+            { tag: "corner not a number", corner: [24, 24, 1, NaN], equals: 0 },
+            { tag: "shape smaller than its inset", corner: [1, 1, 1, 5], equals: 0 },
+            { tag: "size not a number", corner: [NaN, 24, 1, 5], equals: 0 }
+        ];
+    }
+
+    function test_uniforms(data) {
+        if (data.deviation) {
+            var deviation = ShadowMath.deviation(data.deviation[0], data.deviation[1]);
+            verify(Math.abs(deviation - data.near) < 0.02, "deviation " + deviation);
+        } else {
+            compare(ShadowMath.cornerRadius(data.corner[0], data.corner[1], data.corner[2], data.corner[3]), data.equals);
+        }
     }
 }
