@@ -2,8 +2,8 @@ import QtQuick 2.9
 import "shadowMath.js" as ShadowMath
 
 // The inner shadow of a flat (rounded) rectangle, drawn over it in one pass.
-// It matches Graphical Effects' Gaussian InnerShadow of the same shape to
-// within a level or two, but Graphical Effects builds that shadow from a
+// It matches Graphical Effects' Gaussian InnerShadow of the same shape to a
+// few colour levels at most, but Graphical Effects builds that shadow from a
 // generated shader, four offscreen passes and a dozen objects per instance,
 // which made every sunken control slow to create and to show first. Here the
 // blurred edge is a closed form (the normal distribution's integral over the
