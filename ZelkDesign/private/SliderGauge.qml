@@ -61,19 +61,23 @@ Item {
                                        : (delegateRootItem.isCurrentValue ? parent.height * 1.2 : parent.height)
             }
 
-            Label {
-                objectName: "valueLabel"
-                x: gauge.vertical ? parent.width - width : (parent.width - width) / 2
-                y: gauge.vertical ? (parent.height - height) / 2 : parent.height + 5
-                width: gauge.vertical ? 27 : implicitWidth
-                visible: gauge.valuesVisible
-                         && (delegateRootItem.isCurrentValue || index === 0 || index === gauge.gaugeCount - 1)
-                text: delegateRootItem.stepValue.toFixed(1)
-                color: gaugeLine.color
-                horizontalAlignment: Text.AlignLeft
-                font.family: ZelkDesign.fontFamily
-                font.pixelSize: 15
-                font.bold: delegateRootItem.isCurrentValue
+            // Values show at three ticks at most; the others get no label at
+            // all, since text is what a gauge of many ticks spends most on.
+            Loader {
+                active: gauge.valuesVisible
+                        && (delegateRootItem.isCurrentValue || index === 0 || index === gauge.gaugeCount - 1)
+                sourceComponent: Label {
+                    objectName: "valueLabel"
+                    x: gauge.vertical ? delegateRootItem.width - width : (delegateRootItem.width - width) / 2
+                    y: gauge.vertical ? (delegateRootItem.height - height) / 2 : delegateRootItem.height + 5
+                    width: gauge.vertical ? 27 : implicitWidth
+                    text: delegateRootItem.stepValue.toFixed(1)
+                    color: gaugeLine.color
+                    horizontalAlignment: Text.AlignLeft
+                    font.family: ZelkDesign.fontFamily
+                    font.pixelSize: 15
+                    font.bold: delegateRootItem.isCurrentValue
+                }
             }
         }
     }

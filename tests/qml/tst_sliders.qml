@@ -54,8 +54,9 @@ TestCase {
         var shown = [];
         var ticks = ticksOf(control);
         for (var i = 0; i < ticks.length; ++i) {
+            // A tick whose value is not shown has no label at all.
             var label = findChild(ticks[i], "valueLabel");
-            if (label.visible)
+            if (label && label.visible)
                 shown.push(label.text);
         }
         return shown;
@@ -316,8 +317,10 @@ TestCase {
         compare(gauge.visible, data.ticks);
         var values = 0;
         var ticks = ticksOf(control);
-        for (var i = 0; i < ticks.length; ++i)
-            values += findChild(ticks[i], "valueLabel").visible ? 1 : 0;
+        for (var i = 0; i < ticks.length; ++i) {
+            var label = findChild(ticks[i], "valueLabel");
+            values += label && label.visible ? 1 : 0;
+        }
         compare(values, data.values);
         var slider = findChild(control, "slider");
         var captions = 0;
