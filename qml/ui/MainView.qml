@@ -55,6 +55,16 @@ ApplicationWindow {
             }
         }
 
+        // The swipe view's list keeps an invisible highlight item, which grows
+        // to the page's size at 400 px/s: for two seconds after start and after
+        // every resize the window would sync a frame 60 times a second for
+        // nothing. Nothing shows it, so it takes its size at once.
+        Binding {
+            target: swipeView.contentItem
+            property: "highlightResizeDuration"
+            value: 0
+        }
+
         PageIndicator {
             id: indicator
             objectName: "indicator"

@@ -51,6 +51,19 @@ TestCase {
         compare(indicator.interactive, false);
     }
 
+    // The swipe view's list has an invisible highlight item that Qt grows to
+    // the page's size at 400 px/s, syncing a frame on every step for two
+    // seconds after start and after each resize. It must take its size at once.
+    function test_noStartUpChurn() {
+        var window = createWindow();
+        var list = findChild(window.contentItem, "swipeView").contentItem;
+        verify(list.highlightItem);
+        compare(list.highlightItem.width, list.width);
+        window.width = 600;
+        waitForRendering(window.contentItem);
+        compare(list.highlightItem.width, list.width);
+    }
+
     function test_backgroundGradient() {
         var window = createWindow();
         var background = findChild(window.contentItem, "backgroundRect");
