@@ -52,6 +52,10 @@ Item {
         height: root.height
         orientation: ListView.Horizontal
         interactive: false
+        // The bar keeps its own current step. A current item of the view's own
+        // would bring an invisible highlight that animates to every new size of
+        // the steps, syncing frames for nothing while the bar is laid out.
+        currentIndex: -1
         Accessible.role: Accessible.List
 
         delegate: Item {

@@ -41,9 +41,13 @@ Item {
 
     ListView {
         id: repeater
+        objectName: "tabListView"
         anchors.fill: parent
         orientation: ListView.Horizontal
         interactive: false
+        // The bar keeps its own current index; a current item of the view's
+        // own would only bring an invisible highlight animating to its size.
+        currentIndex: -1
         model: root.tabs
 
         delegate: Item {

@@ -50,6 +50,18 @@ TestCase {
         compare(plateOf(bar).width, 345);
     }
 
+    // The list keeps no current item of its own: its invisible highlight would
+    // animate to every new tab width, syncing frames for nothing.
+    function test_noHiddenHighlight() {
+        var bar = createTemporaryObject(tabBarComponent, testCase);
+        var list = findChild(bar, "tabListView");
+        verify(list);
+        bar.currentIndex = 1;
+        bar.tabWidth = 200;
+        compare(list.currentIndex, -1);
+        verify(!list.highlightItem);
+    }
+
     function test_click_data() {
         return [
             { tag: "second tab", tabs: ["Calibration", "Accuracy Diagnostic"], click: 1, index: 1, name: "Accuracy Diagnostic", changes: 1 },
