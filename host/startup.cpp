@@ -65,4 +65,20 @@ void shutdown(QQmlApplicationEngine *engine)
     delete engine;
 }
 
+int run(int &argc, char **argv, const QUrl &root)
+{
+    QGuiApplication app(argc, argv);
+
+    auto *engine = new QQmlApplicationEngine;
+    prepareEngine(engine, argumentList(argc, argv));
+    if (!loadRoot(engine, root)) {
+        delete engine;
+        return 1;
+    }
+
+    const int status = app.exec();
+    shutdown(engine);
+    return status;
+}
+
 } // namespace Startup

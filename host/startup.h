@@ -27,4 +27,10 @@ bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url);
 // the window and would outlive a window destroyed under an open popup.
 void shutdown(QQmlApplicationEngine *engine);
 
+// The whole life of a program that shows one root document: the application
+// object, the engine set up as above, the event loop and the shut-down. The
+// executable and the benchmark programs share it, so they start alike.
+// Returns the exit status (1 when the root document could not be created).
+int run(int &argc, char **argv, const QUrl &root);
+
 } // namespace Startup
