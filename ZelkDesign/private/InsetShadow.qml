@@ -22,10 +22,8 @@ ShaderEffect {
     property real shapeInset: 0
     property real shapeRadius: 0
 
-    // Read by the shader.
-    readonly property size itemSize: Qt.size(width, height)
+    // Read by the shader, with width, height and shapeInset.
     readonly property point offset: Qt.point(horizontalOffset, verticalOffset)
-    readonly property real inset: shapeInset
     readonly property real corner: ShadowMath.cornerRadius(width, height, shapeInset, shapeRadius)
     readonly property real deviation: ShadowMath.deviation(radius, samples)
 
@@ -39,9 +37,10 @@ ShaderEffect {
         varying highp vec2 qt_TexCoord0;
         uniform lowp float qt_Opacity;
         uniform lowp vec4 color;
-        uniform highp vec2 itemSize;
+        uniform highp float width;
+        uniform highp float height;
         uniform highp vec2 offset;
-        uniform highp float inset;
+        uniform highp float shapeInset;
         uniform highp float corner;
         uniform highp float deviation;
 
@@ -71,9 +70,10 @@ ShaderEffect {
         }
 
         void main() {
+            highp vec2 itemSize = vec2(width, height);
             highp vec2 p = qt_TexCoord0 * itemSize;
-            highp vec2 lo = vec2(inset) + offset;
-            highp vec2 hi = itemSize - vec2(inset) + offset;
+            highp vec2 lo = vec2(shapeInset) + offset;
+            highp vec2 hi = itemSize - vec2(shapeInset) + offset;
             highp vec2 xs = clampedSpan(lo.x, hi.x, itemSize.x);
             highp float reach = ceil(4.0 * deviation);
             // Away from the corners every row the kernel reaches is of full
@@ -121,7 +121,7 @@ ShaderEffect {
             }
 
             // Only over the shape itself, antialiased like the rectangle beneath.
-            highp vec2 halfSize = 0.5 * itemSize - vec2(inset);
+            highp vec2 halfSize = 0.5 * itemSize - vec2(shapeInset);
             highp vec2 q = abs(p - 0.5 * itemSize) - halfSize + vec2(corner);
             highp float outside = length(max(q, 0.0)) + min(max(q.x, q.y), 0.0) - corner;
             highp float shape = clamp(0.5 - outside, 0.0, 1.0);
