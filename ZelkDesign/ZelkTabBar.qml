@@ -74,7 +74,6 @@ Item {
             Loader {
                 anchors.fill: labelCtrl
                 active: delegateRoot.isCurrentTab
-                visible: active
                 sourceComponent: HighlightTextGlow {
                     source: labelCtrl
                 }

@@ -42,7 +42,6 @@ Item {
             Loader {
                 anchors.fill: gaugeLine
                 active: delegateRootItem.isCurrentValue
-                visible: active
                 sourceComponent: RectangularGlow {
                     glowRadius: 10
                     spread: 0.2
