@@ -80,12 +80,10 @@ Item {
                 height: root.backRectWidth
                 rotation: -90
 
-                RectangularGlow {
+                HighlightGlow {
                     anchors.fill: indicatorBack
-                    glowRadius: 10
-                    spread: 0.2
-                    color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0x88 / 255)
-                    cornerRadius: indicatorBack.radius + glowRadius
+                    litAlpha: 0x88 / 255
+                    shapeRadius: indicatorBack.radius
                 }
 
                 Rectangle {
