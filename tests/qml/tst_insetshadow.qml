@@ -22,90 +22,60 @@ TestCase {
     }
 
     // A fill inset by one pixel under a two-pixel border, as the sunken frame
-    // lays them out: the border hides the fill's antialiased rim.
+    // lays them out (the border hides the fill's antialiased rim); `reference`
+    // shades it with Graphical Effects, otherwise with the inset shadow.
     Component {
-        id: border
-        Rectangle {
-            anchors.fill: parent
-            color: "transparent"
-            radius: parent.parent.radius
-            border.color: "#676767"
-            border.width: 2
-        }
-    }
-
-    Component {
-        id: pair
+        id: well
 
         Item {
-            id: row
+            id: wellRoot
 
-            property real radius: 0
-            property color fill: "#262626"
-            property real blur: 10
-            property real dx: 2
-            property real dy: 5
-            property color shade: "#aa000000"
-            readonly property alias reference: referenceItem
-            readonly property alias candidate: candidateItem
+            property bool reference
+            property var look
+
+            width: look.width
+            height: look.height
 
             Item {
-                id: referenceItem
-                x: 10
-                y: 10
-                width: row.width
-                height: row.height
-
-                Item {
-                    id: referenceSource
-                    anchors.fill: parent
-                    Rectangle {
-                        anchors.centerIn: parent
-                        width: parent.width - 2
-                        height: parent.height - 2
-                        radius: row.radius
-                        color: row.fill
-                    }
-                }
-                InnerShadow {
-                    anchors.fill: referenceSource
-                    source: referenceSource
-                    cached: true
-                    smooth: true
-                    samples: 32
-                    radius: row.blur
-                    horizontalOffset: row.dx
-                    verticalOffset: row.dy
-                    color: row.shade
-                }
-                Component.onCompleted: border.createObject(this)
-            }
-
-            Item {
-                id: candidateItem
-                x: referenceItem.x + row.width + 20
-                y: 10
-                width: row.width
-                height: row.height
-
+                id: fill
+                anchors.fill: parent
                 Rectangle {
                     anchors.centerIn: parent
                     width: parent.width - 2
                     height: parent.height - 2
-                    radius: row.radius
-                    color: row.fill
+                    radius: wellRoot.look.radius
+                    color: wellRoot.look.fill
                 }
-                Shared.InsetShadow {
-                    anchors.fill: parent
-                    shapeInset: 1
-                    shapeRadius: row.radius
-                    samples: 32
-                    radius: row.blur
-                    horizontalOffset: row.dx
-                    verticalOffset: row.dy
-                    color: row.shade
-                }
-                Component.onCompleted: border.createObject(this)
+            }
+            InnerShadow {
+                anchors.fill: fill
+                visible: wellRoot.reference
+                source: fill
+                cached: true
+                smooth: true
+                samples: 32
+                radius: wellRoot.look.blur
+                horizontalOffset: wellRoot.look.dx
+                verticalOffset: wellRoot.look.dy
+                color: wellRoot.look.shade
+            }
+            Shared.InsetShadow {
+                anchors.fill: parent
+                visible: !wellRoot.reference
+                shapeInset: 1
+                shapeRadius: wellRoot.look.radius
+                samples: 32
+                radius: wellRoot.look.blur
+                horizontalOffset: wellRoot.look.dx
+                verticalOffset: wellRoot.look.dy
+                color: wellRoot.look.shade
+            }
+            Rectangle {
+                anchors.fill: parent
+                color: "transparent"
+                radius: wellRoot.look.radius
+                border.color: "#676767"
+                border.width: 2
             }
         }
     }
@@ -116,31 +86,25 @@ TestCase {
             { tag: "check box", width: 24, height: 24 },
             { tag: "check box checked", width: 24, height: 24, fill: "#2e91ed", dx: 0, shade: "#88000000" },
             { tag: "radio button", width: 24, height: 24, radius: 12 },
-            { tag: "switch track", width: 48, height: 20, radius: 10, blur: 10, dx: 2, dy: 5 },
+            { tag: "switch track", width: 48, height: 20, radius: 10 },
             { tag: "text field", width: 150, height: 40, shade: "#1a1a1a" },
             { tag: "file selector, no offset", width: 200, height: 40, blur: 8, dx: 0, dy: 0, shade: "#000000" },
-            { tag: "combo box", width: 160, height: 48, radius: 8, blur: 16, dx: 0, dy: 0, shade: "#000000" },
             { tag: "tool frame", width: 180, height: 120, radius: 12, blur: 16, dx: 5, dy: 5, shade: "#000000" },
-            { tag: "tab bar", width: 200, height: 60, blur: 16, dx: 3, dy: 3, shade: "#000000" },
-            { tag: "big switch", width: 120, height: 64, radius: 12, blur: 16, dx: 0, dy: 0, shade: "#000000" },
             { tag: "offset past a side", width: 60, height: 40, radius: 6, dx: -3, dy: 12 }
         ];
     }
 
     function test_matches(data) {
-        var props = { width: data.width, height: data.height };
-        ["radius", "fill", "blur", "dx", "dy", "shade"].forEach(function(key) {
-            if (data[key] !== undefined)
-                props[key] = data[key];
-        });
-        var row = createTemporaryObject(pair, testCase, props);
-        verify(row);
-        waitForRendering(row);
-        verify(TestSupport.grab(row.candidate));
-        var difference = TestSupport.largestDifference(row.candidate, row.reference);
+        var look = { width: data.width, height: data.height, radius: data.radius || 0, fill: data.fill || "#262626",
+                     blur: data.blur || 10, dx: data.dx !== undefined ? data.dx : 2,
+                     dy: data.dy !== undefined ? data.dy : 5, shade: data.shade || "#aa000000" };
+        var reference = createTemporaryObject(well, testCase, { x: 10, y: 10, reference: true, look: look });
+        var candidate = createTemporaryObject(well, testCase, { x: data.width + 30, y: 10, reference: false, look: look });
+        verify(reference && candidate);
+        waitForRendering(candidate);
+        verify(TestSupport.grab(candidate));
+        var difference = TestSupport.largestDifference(candidate, reference);
         verify(difference >= 0, "both drawings are inside the window");
-        if (TestSupport.environment("INSET_SAVE") !== "")
-            TestSupport.save(TestSupport.environment("INSET_SAVE") + "/" + data.tag + ".png");
         verify(difference <= 4, "largest channel difference " + difference);
     }
 
@@ -149,16 +113,11 @@ TestCase {
     function test_uniforms_data() {
         return [
             { tag: "the library's shadow", deviation: [10, 32], near: 3.27 },
-            { tag: "no blur", deviation: [0, 32], near: 0.3 },
             { tag: "no samples", deviation: [10, 0], near: 0.3 },
             { tag: "blur not a number", deviation: [NaN, 32], near: 0.3 },
-            { tag: "endless blur", deviation: [Infinity, 32], near: 0.3 },
-            { tag: "corner within the shape", corner: [24, 24, 1, 5], equals: 5 },
             { tag: "corner past half the shape", corner: [24, 24, 1, 12], equals: 11 },
-            { tag: "negative corner", corner: [24, 24, 1, -5], equals: 0 },
             { tag: "corner not a number", corner: [24, 24, 1, NaN], equals: 0 },
-            { tag: "shape smaller than its inset", corner: [1, 1, 1, 5], equals: 0 },
-            { tag: "size not a number", corner: [NaN, 24, 1, 5], equals: 0 }
+            { tag: "shape smaller than its inset", corner: [1, 1, 1, 5], equals: 0 }
         ];
     }
 
