@@ -31,8 +31,6 @@ public:
     // Largest difference of any channel between two equally sized items of
     // the last grab, pixel by pixel: how far one drawing is from a reference.
     Q_INVOKABLE int largestDifference(QQuickItem *item, QQuickItem *reference) const;
-    Q_INVOKABLE int grabWidth() const { return m_image.width(); }
-    Q_INVOKABLE int grabHeight() const { return m_image.height(); }
     Q_INVOKABLE bool save(const QString &path) const { return m_image.save(path); }
     // Lines the documents print (console.log and the like, not engine
     // warnings) from the last call of recordMessages() on, for tests of log output.
