@@ -19,6 +19,9 @@ Button {
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
 
+    Keys.onReturnPressed: Look.pressByKey(control)
+    Keys.onEnterPressed: Look.pressByKey(control)
+
     contentItem: Item {
         anchors.fill: parent
 

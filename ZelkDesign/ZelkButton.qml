@@ -13,6 +13,9 @@ Button {
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
 
+    Keys.onReturnPressed: Look.pressByKey(control)
+    Keys.onEnterPressed: Look.pressByKey(control)
+
     contentItem: Text {
         text: control.text
         font: control.font

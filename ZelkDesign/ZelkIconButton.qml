@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
+import "private/controlLook.js" as Look
 
 Button {
     id: control
@@ -11,6 +12,9 @@ Button {
     height: 51
     spacing: 0
     checkable: true
+
+    Keys.onReturnPressed: Look.pressByKey(control)
+    Keys.onEnterPressed: Look.pressByKey(control)
 
     contentItem: Item {
         Image {

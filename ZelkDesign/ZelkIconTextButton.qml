@@ -15,6 +15,9 @@ Button {
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 16
 
+    Keys.onReturnPressed: Look.pressByKey(control)
+    Keys.onEnterPressed: Look.pressByKey(control)
+
     contentItem: Item {
         Image {
             id: buttonIconCtrl

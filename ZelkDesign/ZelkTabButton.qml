@@ -1,10 +1,14 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.2
+import "private/controlLook.js" as Look
 
 TabButton {
     id: control
 
     height: parent ? parent.height : implicitHeight
+
+    Keys.onReturnPressed: Look.pressByKey(control)
+    Keys.onEnterPressed: Look.pressByKey(control)
 
     contentItem: Text {
         text: control.text

@@ -6,3 +6,14 @@
 function highlighted(control) {
     return control.focus || control.hovered;
 }
+
+// Return and Enter press a focused button as Space does: desktop users expect
+// both. A checkable button toggles first, as with Space, except that a checked
+// button of an exclusive group stays checked.
+function pressByKey(control) {
+    if (control.checkable && !(control.autoExclusive && control.checked)) {
+        control.toggle();
+        control.toggled();
+    }
+    control.clicked();
+}
