@@ -3,8 +3,12 @@
 
 #include "startup.h"
 
+#include <QDirIterator>
+#include <QMap>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QRegularExpression>
+#include <QVersionNumber>
 #include <QtTest>
 
 namespace {
@@ -15,6 +19,33 @@ const QStringList publishedOrder { "ZelkBigSwitch", "ZelkBusyIndicator", "ZelkBu
     "ZelkTabButton", "ZelkHeaderPane", "ZelkTextField", "ZelkToolBar", "ZelkVComboBox", "ZelkVSlider", "ZelkChoosePage",
     "ZelkTabBar", "ZelkIconButton", "ZelkIconTextButton", "ZelkArrowButtonGroup", "ZelkRectNotation",
     "ZelkPopupChooseView", "ZelkChooseComboBox", "ZelkTextArea", "ZelkRating" };
+
+// One line per Qt module the documents import, at the highest version any of
+// them asks for: deployment tools read them to bring those modules along.
+QStringList dependsLines()
+{
+    static const QRegularExpression moduleImport(
+        QStringLiteral(R"(^import\s+([A-Za-z][\w.]*)\s+(\d+\.\d+)\b)"), QRegularExpression::MultilineOption);
+    QMap<QString, QVersionNumber> wanted;
+    QDirIterator documents(SOURCE_DIR "/ZelkDesign", { "*.qml", "*.js" }, QDir::Files, QDirIterator::Subdirectories);
+    while (documents.hasNext()) {
+        QFile file(documents.next());
+        if (!file.open(QIODevice::ReadOnly))
+            return { "cannot read " + file.fileName() };
+        auto matches = moduleImport.globalMatch(QString::fromUtf8(file.readAll()));
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            const QVersionNumber version = QVersionNumber::fromString(match.captured(2));
+            QVersionNumber &highest = wanted[match.captured(1)];
+            highest = qMax(highest, version);
+        }
+    }
+    wanted.remove(QStringLiteral("ZelkDesign"));
+    QStringList lines;
+    for (auto module = wanted.cbegin(); module != wanted.cend(); ++module)
+        lines << QStringLiteral("depends %1 %2").arg(module.key(), module.value().toString());
+    return lines;
+}
 
 } // namespace
 
@@ -28,7 +59,10 @@ private slots:
 
 void TestModule::moduleDefinition()
 {
-    QStringList expected { "module ZelkDesign", "singleton ZelkDesign 1.0 ZelkDesign.qml" };
+    const QStringList depends = dependsLines();
+    QVERIFY(depends.size() > 1);
+    QStringList expected = QStringList { "module ZelkDesign" } + depends;
+    expected << "singleton ZelkDesign 1.0 ZelkDesign.qml";
     for (const QString &type : publishedOrder)
         expected << QStringLiteral("%1 1.0 %1.qml").arg(type);
     QFile qmldir(":/ZelkDesign/qmldir");
