@@ -4,6 +4,7 @@
 #include "startup.h"
 #include "testsupport.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlEngine>
 #include <QStringList>
@@ -45,6 +46,14 @@ public slots:
         engine->setOutputWarningsToStandardError(false);
         connect(engine, &QQmlEngine::warnings, engine, &reportEngineWarnings);
         Startup::prepareEngine(engine, {});
+        // The installed-copy pass: an import directory searched before qrc:/,
+        // so `import ZelkDesign` loads the files another application gets.
+        const QString installed = qEnvironmentVariable("ORVANE_QML_IMPORT_FIRST");
+        if (!installed.isEmpty()) {
+            if (!QFileInfo::exists(installed + QStringLiteral("/ZelkDesign/qmldir")))
+                qFatal("ORVANE_QML_IMPORT_FIRST: no ZelkDesign module in %s", qPrintable(installed));
+            engine->addImportPath(installed);
+        }
         qmlRegisterSingletonType<TestSupport>(
             "OrvaneTest", 1, 0, "TestSupport", [](QQmlEngine *, QJSEngine *) -> QObject * { return new TestSupport; });
     }
