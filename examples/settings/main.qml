@@ -4,8 +4,6 @@ import QtQuick.Layouts 1.3
 import ZelkDesign 1.0
 
 ApplicationWindow {
-    id: window
-
     width: 800
     height: 600
     visible: true
