@@ -19,11 +19,21 @@ Item {
 
     signal stepClicked(int index)
 
-    height: 110
+    // Room for every step's column at the widest status a step shows by itself.
+    implicitWidth: 2 * margins + stepListView.count * (Math.ceil(statusMetrics.advanceWidth) + 40)
+    implicitHeight: 110
 
     LoggingCategory {
         id: zelkLog
         name: "zelkdesign"
+    }
+
+    TextMetrics {
+        id: statusMetrics
+        font.family: ZelkDesign.fontFamily
+        font.pixelSize: 23
+        font.bold: true
+        text: qsTr("In Progress")
     }
 
     Image {
