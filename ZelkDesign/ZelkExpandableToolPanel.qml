@@ -18,6 +18,8 @@ Item {
     property real shrinkStateHeight: 64
     property bool expanded: false
     property color expanedFrameColor: "#343434"
+    // The name above is misspelt; kept for the users who set it.
+    property alias expandedFrameColor: root.expanedFrameColor
     property real margins: 10
     property real contentMargins: 22
     property alias contentParent: contentArea

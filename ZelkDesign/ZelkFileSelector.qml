@@ -1,4 +1,5 @@
 import QtQuick 2.9
+import QtQml 2.8
 import QtQuick.Controls 2.2
 import "private"
 import "private/fileUrls.js" as FileUrls
@@ -10,13 +11,18 @@ Item {
 
     // What accepting the dialog does; callable with any list of file URLs.
     function acceptFiles(urls) {
-        console.log("You chose: " + urls);
+        console.log(zelkLog, "You chose: " + urls);
         if (urls.length > 0)
             filePathTextField.text = FileUrls.toLocalPath(urls[0]);
     }
 
     implicitWidth: 693
     implicitHeight: 50
+
+    LoggingCategory {
+        id: zelkLog
+        name: "zelkdesign"
+    }
 
     TextField {
         id: filePathTextField
@@ -41,7 +47,7 @@ Item {
         id: fileDialog
         title: "Please choose a file"
         onFilesChosen: fileSelector.acceptFiles(urls)
-        onCanceled: console.log("Canceled")
+        onCanceled: console.log(zelkLog, "Canceled")
     }
 
     ZelkButton {

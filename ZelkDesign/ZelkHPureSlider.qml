@@ -4,7 +4,9 @@ import "private"
 SkinnedSlider {
     id: slider
 
-    height: 12
+    // Qt's own default slider width; the height is the groove's, which the handle overhangs.
+    implicitWidth: 200
+    implicitHeight: 12
     from: 0.0
     to: 1.0
     stepSize: 0.1

@@ -18,8 +18,8 @@ Item {
 
     signal moved()
 
-    width: 860
-    height: 50
+    implicitWidth: 860
+    implicitHeight: 50
 
     SkinnedSlider {
         id: slider

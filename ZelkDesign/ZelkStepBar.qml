@@ -1,4 +1,5 @@
 import QtQuick 2.7
+import QtQml 2.8
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
@@ -16,7 +17,24 @@ Item {
     property int currentStep: 0
     property real stepDotBorderWidth: 5
 
-    height: 110
+    signal stepClicked(int index)
+
+    // Room for every step's column at the widest status a step shows by itself.
+    implicitWidth: 2 * margins + stepListView.count * (Math.ceil(statusMetrics.advanceWidth) + 40)
+    implicitHeight: 110
+
+    LoggingCategory {
+        id: zelkLog
+        name: "zelkdesign"
+    }
+
+    TextMetrics {
+        id: statusMetrics
+        font.family: ZelkDesign.fontFamily
+        font.pixelSize: 23
+        font.bold: true
+        text: qsTr("In Progress")
+    }
 
     Image {
         anchors.fill: parent
@@ -65,13 +83,11 @@ Item {
             readonly property bool current: index === root.currentStep
 
             function goBack() {
-                console.log("will go back to", index);
-                // The host's `$app` may lack the operation (the
-                // application's own backend does): say so once per click.
+                console.log(zelkLog, "will go back to", index);
+                root.stepClicked(index);
+                // A host may answer the signal instead and publish no such operation.
                 if (typeof $app !== "undefined" && $app && typeof $app.willGoBack === "function")
                     $app.willGoBack(index);
-                else
-                    console.warn("ZelkStepBar: $app offers no willGoBack(index); cannot go back to", index);
             }
 
             objectName: "step" + index

@@ -15,8 +15,8 @@ Item {
     property string lowerLabel: qsTr("Low")
     property string unit: qsTr("mm")
 
-    width: 83
-    height: 480
+    implicitWidth: 83
+    implicitHeight: 480
 
     SkinnedSlider {
         id: slider

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QLoggingCategory>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtGlobal>
@@ -116,6 +117,11 @@ void TestSupport::recordMessages()
 QStringList TestSupport::recordedMessages() const
 {
     return recorded;
+}
+
+void TestSupport::setLoggingRules(const QString &rules) const
+{
+    QLoggingCategory::setFilterRules(rules);
 }
 
 static QAccessibleInterface *accessibleInterface(QQuickItem *item)

@@ -36,6 +36,9 @@ public:
     // warnings) from the last call of recordMessages() on, for tests of log output.
     Q_INVOKABLE void recordMessages();
     Q_INVOKABLE QStringList recordedMessages() const;
+    // Replaces the logging rules set by earlier calls (QLoggingCategory::setFilterRules;
+    // an empty string drops them), as a host would with QT_LOGGING_RULES.
+    Q_INVOKABLE void setLoggingRules(const QString &rules) const;
     // What a screen reader is told about the item: role (a QAccessible::Role),
     // name, description, the states that matter here and the action names.
     // The first call switches accessibility on, as an assistive tool would.

@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtTest 1.2
 import ZelkDesign 1.0
+import OrvaneTest 1.0
 
 TestCase {
     id: testCase
@@ -80,6 +81,24 @@ TestCase {
                "no jump back, and it fades out before it shrinks");
         panel.expanded = true;
         settled(t, true);
+    }
+
+    // The misspelt name and the right one are one property: either recolours the frame.
+    function test_frameColour_data() {
+        return [
+            { tag: "expanedFrameColor", set: "expanedFrameColor", other: "expandedFrameColor" },
+            { tag: "expandedFrameColor", set: "expandedFrameColor", other: "expanedFrameColor" }
+        ];
+    }
+
+    function test_frameColour(data) {
+        var panel = createTemporaryObject(panelComponent, testCase, { expanded: true });
+        verify(Qt.colorEqual(panel[data.other], "#343434"));
+        panel[data.set] = "#ff0000";
+        verify(Qt.colorEqual(panel[data.other], "#ff0000"), data.other + " follows");
+        // The middle of the frame's left edge, 10 px in from the panel's.
+        tryVerify(function() { return TestSupport.grab(panel) && TestSupport.near(TestSupport.pixel(panel, 11, 240), "#ff0000", 8); },
+                  2000, "the frame is drawn in the new colour");
     }
 
     // The end values live in the state, so a panel created expanded shows expanded.

@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtTest 1.2
 import ZelkDesign 1.0
+import OrvaneTest 1.0
 
 TestCase {
     id: testCase
@@ -25,5 +26,28 @@ TestCase {
         compare(selector.filePath, "a");
         selector.acceptFiles(["file:///D:/r%C3%A9sum%C3%A9%201.txt", "file:///other"]);
         compare(field.text, "D:/résumé 1.txt");
+    }
+
+    // The library's lines go to its own category at debug level, which a host may switch off.
+    function test_logLines_data() {
+        return [
+            { tag: "shown by default", rules: "", lines: ["You chose: file:///tmp/a.txt", "Canceled"] },
+            { tag: "silenced", rules: "zelkdesign.debug=false", lines: [] },
+            { tag: "the default category silenced", rules: "qml.debug=false\ndefault.debug=false", lines: ["You chose: file:///tmp/a.txt", "Canceled"] }
+        ];
+    }
+
+    function test_logLines(data) {
+        var selector = createTemporaryObject(selectorComponent, testCase);
+        TestSupport.setLoggingRules(data.rules);
+        TestSupport.recordMessages();
+        try {
+            selector.acceptFiles(["file:///tmp/a.txt"]);
+            selector.children[1].canceled();
+        } finally {
+            TestSupport.setLoggingRules("");
+        }
+        compare(TestSupport.recordedMessages(), data.lines);
+        compare(selector.filePath, "/tmp/a.txt");
     }
 }

@@ -89,15 +89,23 @@ TestCase {
         compare(dot.border.width, 5);
     }
 
-    // Only a finished dot reacts; the host hears the index after the log line.
+    SignalSpy { id: stepClickedSpy; signalName: "stepClicked" }
+
+    // Only a finished dot reacts: the bar signals its index, then the host's
+    // willGoBack hears it, after the log line, which the host's logging rules govern.
     function test_clicks_data() {
         return [
-            { tag: "finished dot", step: 2, x: 100 + 800 / 6, y: 106.5, lines: ["will go back to 0"], calls: [[0, 1]] },
-            { tag: "current dot", step: 2, x: 100 + 800 / 6 * 5, y: 106.5, lines: [], calls: [] },
-            { tag: "a status text", step: 2, x: 100 + 800 / 6, y: 55, lines: [], calls: [] },
-            // The application's own backend has no willGoBack: the click explains itself instead of failing.
+            { tag: "finished dot", step: 2, x: 100 + 800 / 6, y: 106.5, lines: ["will go back to 0"], signals: [0], calls: [[0, 1]] },
+            { tag: "current dot", step: 2, x: 100 + 800 / 6 * 5, y: 106.5, lines: [], signals: [], calls: [] },
+            { tag: "a status text", step: 2, x: 100 + 800 / 6, y: 55, lines: [], signals: [], calls: [] },
+            { tag: "second finished dot", step: 2, x: 100 + 800 / 2, y: 106.5, lines: ["will go back to 1"], signals: [1], calls: [[1, 1]] },
+            // The application's own backend has no willGoBack: the signal alone serves, without a warning.
             { tag: "host without the operation", plain: true, step: 1, x: 100 + 800 / 6, y: 106.5,
-              lines: ["will go back to 0", "ZelkStepBar: $app offers no willGoBack(index); cannot go back to 0"] }
+              lines: ["will go back to 0"], signals: [0] },
+            { tag: "line silenced by the host", rules: "zelkdesign.debug=false", step: 1, x: 100 + 800 / 6, y: 106.5,
+              lines: [], signals: [0], calls: [[0, 0]] },
+            { tag: "other levels silenced", rules: "zelkdesign.info=false\nzelkdesign.warning=false\nqml.debug=false", step: 1,
+              x: 100 + 800 / 6, y: 106.5, lines: ["will go back to 0"], signals: [0], calls: [[0, 1]] }
         ];
     }
 
@@ -105,11 +113,17 @@ TestCase {
         var bar = createTemporaryObject(data.plain ? plainBarComponent : hostComponent, testCase);
         bar.currentStep = data.step;
         waitForRendering(bar);
+        stepClickedSpy.clear();
+        stepClickedSpy.target = bar;
+        TestSupport.setLoggingRules(data.rules || "");
         TestSupport.recordMessages();
-        if (data.plain)
-            ignoreWarning(data.lines[1]);
-        mouseClick(bar, data.x, data.y);
+        try {
+            mouseClick(bar, data.x, data.y);
+        } finally {
+            TestSupport.setLoggingRules("");
+        }
         compare(TestSupport.recordedMessages(), data.lines);
+        compare(stepClickedSpy.signalArguments.map(function(args) { return args[0]; }), data.signals);
         compare(data.plain ? undefined : bar.$app.calls, data.calls);
         compare(bar.currentStep, data.step, "the bar leaves moving the step to its host");
     }
