@@ -37,7 +37,8 @@ public:
     Q_INVOKABLE void recordMessages();
     Q_INVOKABLE QStringList recordedMessages() const;
     // What a screen reader is told about the item: role (a QAccessible::Role),
-    // name, description, the states that matter here and the action names.
+    // name, description, the states that matter here (focusable and focused
+    // among them) and the action names.
     // The first call switches accessibility on, as an assistive tool would.
     Q_INVOKABLE QVariantMap accessible(QQuickItem *item) const;
     // Role and name of each child a screen reader finds under the item, in order.
