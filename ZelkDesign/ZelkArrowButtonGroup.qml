@@ -4,9 +4,13 @@ import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/calloutPaths.js" as CalloutPaths
+import "private/keyNavigation.js" as Nav
 import "private/outlinePaths.js" as OutlinePaths
 
-Item {
+// One stop of the Tab key, on the current button. Left, Right, Home and End
+// choose another button as a click on it does; Space or Return presses the
+// current one again.
+FocusScope {
     id: root
 
     property real buttonWidth: 206
@@ -32,6 +36,11 @@ Item {
     onWidthChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
     onHeightChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
     onArrowWidthChanged: { gradientBackMask.requestPaint(); frameCanvas.requestPaint(); }
+    onCurrentIndexChanged: {
+        var button = activeFocus ? buttons.itemAt(currentIndex) : null;
+        if (button)
+            button.area.forceActiveFocus();
+    }
 
     Rectangle {
         id: gradientBackgroundRect
@@ -130,6 +139,7 @@ Item {
     }
 
     Repeater {
+        id: buttons
         model: root.model
 
         Label {
@@ -137,6 +147,7 @@ Item {
 
             objectName: "button" + index
             readonly property bool isCurrentItem: root.currentIndex === index
+            readonly property alias area: buttonArea
 
             // The index is current before anyone hears of the click.
             function activate() {
@@ -160,14 +171,30 @@ Item {
             Accessible.ignored: true
 
             MouseArea {
+                id: buttonArea
                 objectName: "buttonArea" + index
                 anchors.fill: parent
+                activeFocusOnTab: index === Nav.tabStop(root.currentIndex, buttons.count)
                 Accessible.role: Accessible.RadioButton
+                Accessible.focusable: true
                 Accessible.name: buttonLabel
                 Accessible.checkable: true
                 Accessible.checked: delegateRoot.isCurrentItem
                 Accessible.onPressAction: delegateRoot.activate()
+                Keys.onPressed: {
+                    var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, buttons.count, false);
+                    if (next === null)
+                        return;
+                    event.accepted = true;
+                    // A key that finds no other button does nothing; a press presses again.
+                    if (next !== index || Nav.isPress(event.key))
+                        buttons.itemAt(next).activate();
+                }
                 onClicked: delegateRoot.activate()
+
+                FocusFrame {
+                    shown: buttonArea.activeFocus
+                }
             }
         }
     }

@@ -76,6 +76,11 @@ Button {
                 GradientStop { position: 0.0; color: Look.highlighted(control) ? "#252525" : "#2c2c2c" }
                 GradientStop { position: 1.0; color: Look.highlighted(control) ? "#080808" : "#161616" }
             }
+
+            // Around the face, inside the margins the glow takes.
+            FocusFrame {
+                shown: Look.keyboardFocus(control)
+            }
         }
     }
 }

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 import "private"
+import "private/controlLook.js" as Look
 
 Switch {
     id: control
@@ -67,6 +68,13 @@ Switch {
                     delegate: vLineComp
                 }
             }
+        }
+
+        // Over the knob's glow, on the indicator's edge: 3 px around the track's frame.
+        FocusFrame {
+            shown: Look.keyboardFocus(control)
+            gap: 0
+            shapeRadius: track.radius + track.frameMargins
         }
 
         Component {

@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
+import "private"
 import "private/controlLook.js" as Look
 
 Button {
@@ -34,5 +35,9 @@ Button {
             GradientStop { position: 0.0; color: "#333436" }
             GradientStop { position: 1.0; color: "#272829" }
         }
+    }
+
+    FocusFrame {
+        shown: Look.keyboardFocus(control)
     }
 }

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/controlLook.js" as Look
 import "private/outlinePaths.js" as Paths
 
 CheckBox {
@@ -27,6 +28,9 @@ CheckBox {
         fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
         shadowHorizontalOffset: control.checked ? 0 : 2
         shadowColor: control.checked ? "#88000000" : "#aa000000"
+        overShadow: FocusFrame {
+            shown: Look.keyboardFocus(control)
+        }
 
         // Fixed size: the mark does not scale with the indicator.
         OutlineCanvas {

@@ -122,4 +122,8 @@ ComboBox {
             }
         }
     }
+
+    FocusFrame {
+        shown: Look.keyboardFocus(control)
+    }
 }

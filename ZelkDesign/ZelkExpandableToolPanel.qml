@@ -4,6 +4,7 @@ import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
 import "."
 import "private"
+import "private/keyNavigation.js" as Nav
 import "private/outlinePaths.js" as Paths
 
 Item {
@@ -27,6 +28,13 @@ Item {
     width: 330 + 2 * margins
     height: 455 + 2 * margins
 
+    // The tile and the back button take turns as the panel's stop of the Tab
+    // key; whichever had the focus hands it to the other.
+    onExpandedChanged: {
+        if (expandMouseArea.activeFocus || shrinkArea.activeFocus)
+            (expanded ? shrinkArea : expandMouseArea).forceActiveFocus();
+    }
+
     Item {
         id: shrinkedItem
         x: root.margins
@@ -44,11 +52,24 @@ Item {
             objectName: "expandArea"
             anchors.fill: parent
             // Still under the open panel, but no longer a thing to press.
+            activeFocusOnTab: !root.expanded
             Accessible.ignored: root.expanded
             Accessible.role: Accessible.Button
             Accessible.name: root.title
+            Accessible.focusable: true
             Accessible.onPressAction: root.expanded = true
+            Keys.onPressed: {
+                if (Nav.isPress(event.key)) {
+                    event.accepted = true;
+                    root.expanded = true;
+                }
+            }
             onClicked: root.expanded = true
+
+            FocusFrame {
+                shown: expandMouseArea.activeFocus
+                shapeRadius: root.radius
+            }
         }
     }
 
@@ -165,10 +186,24 @@ Item {
             objectName: "shrinkArea"
             width: shrinkBtn.width
             height: shrinkBtn.height
+            activeFocusOnTab: root.expanded
             Accessible.role: Accessible.Button
             Accessible.name: qsTr("Collapse")
+            Accessible.focusable: true
             Accessible.onPressAction: root.expanded = false
+            Keys.onPressed: {
+                if (Nav.isPress(event.key)) {
+                    event.accepted = true;
+                    root.expanded = false;
+                }
+            }
             onClicked: root.expanded = false
+
+            // Inside the back button, clear of the panel's rounded corner.
+            FocusFrame {
+                shown: shrinkArea.activeFocus
+                gap: -8
+            }
         }
 
         Item {

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQml 2.8
 import QtQuick.Controls 2.2
 import "private"
+import "private/controlLook.js" as Look
 import "private/fileUrls.js" as FileUrls
 
 Item {
@@ -26,6 +27,7 @@ Item {
 
     TextField {
         id: filePathTextField
+        objectName: "filePathField"
         anchors.left: parent.left
         anchors.top: parent.top
         anchors.bottom: parent.bottom
@@ -40,6 +42,10 @@ Item {
             shadowRadius: 8
             shadowColor: "#000000"
             borderColor: "#444444"
+        }
+
+        FocusFrame {
+            shown: Look.keyboardFocus(filePathTextField)
         }
     }
 

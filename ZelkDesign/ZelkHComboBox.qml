@@ -2,8 +2,11 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/keyNavigation.js" as Nav
 
-Item {
+// One stop of the Tab key, on the current tile; the arrows along the row, Home
+// and End choose another tile, and the focus goes with it.
+FocusScope {
     id: root
 
     property var model
@@ -19,6 +22,12 @@ Item {
     implicitWidth: (model ? model.count : 0) * itemWidth + 2 * margins
     implicitHeight: itemHeight + 2 * margins + (descriptionVisible ? maxDescriptionHeight + descriptionTopMargin : 0)
     Accessible.role: Accessible.List
+
+    onCurrentIndexChanged: {
+        var tile = activeFocus ? tiles.itemAt(currentIndex) : null;
+        if (tile)
+            tile.forceActiveFocus();
+    }
 
     SunkenFrame {
         id: tray
@@ -38,6 +47,7 @@ Item {
     }
 
     Repeater {
+        id: tiles
         model: root.model
 
         delegate: Item {
@@ -50,12 +60,22 @@ Item {
             y: root.margins
             width: root.itemWidth
             height: root.itemHeight + root.descriptionTopMargin + root.maxDescriptionHeight
+            activeFocusOnTab: index === Nav.tabStop(root.currentIndex, tiles.count)
             Accessible.role: Accessible.ListItem
+            Accessible.focusable: true
             Accessible.name: model.label
             Accessible.description: root.descriptionVisible ? model.description : ""
             Accessible.selectable: true
             Accessible.selected: isCurrentItem
             Accessible.onPressAction: root.currentIndex = index
+
+            Keys.onPressed: {
+                var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, tiles.count, false);
+                if (next === null)
+                    return;
+                event.accepted = true;
+                root.currentIndex = next;
+            }
 
             Item {
                 id: iconItem
@@ -94,6 +114,12 @@ Item {
                 MouseArea {
                     anchors.fill: parent
                     onClicked: root.currentIndex = index
+                }
+
+                // Around the picture, not the description under it.
+                FocusFrame {
+                    shown: delegateRoot.activeFocus
+                    shapeRadius: root.radius
                 }
             }
 

@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
+import "private"
 import "private/controlLook.js" as Look
 
 Button {
@@ -31,4 +32,8 @@ Button {
     }
 
     background: Item {}
+
+    FocusFrame {
+        shown: Look.keyboardFocus(control)
+    }
 }

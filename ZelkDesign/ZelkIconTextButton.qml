@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
 import "private/controlLook.js" as Look
 
 Button {
@@ -55,5 +56,9 @@ Button {
             GradientStop { position: 0.0; color: "#333536" }
             GradientStop { position: 1.0; color: "#272829" }
         }
+    }
+
+    FocusFrame {
+        shown: Look.keyboardFocus(control)
     }
 }

@@ -1,5 +1,7 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.2
+import "private"
+import "private/controlLook.js" as Look
 
 Item {
     id: root
@@ -33,5 +35,9 @@ Item {
         font.family: "Arial"
         font.pointSize: 15
         wrapMode: TextEdit.WordWrap
+
+        FocusFrame {
+            shown: Look.keyboardFocus(contentText)
+        }
     }
 }

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/controlLook.js" as Look
 
 RadioButton {
     id: control
@@ -25,6 +26,10 @@ RadioButton {
         fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
         shadowHorizontalOffset: control.checked ? 0 : 2
         shadowColor: control.checked ? "#88000000" : "#aa000000"
+        overShadow: FocusFrame {
+            shown: Look.keyboardFocus(control)
+            shapeRadius: control.indicatorItemWidth / 2
+        }
 
         Rectangle {
             id: checkedMarkCanvas

@@ -1,5 +1,10 @@
 import QtQuick 2.9
+import "private"
+import "private/keyNavigation.js" as Nav
 
+// One stop of the Tab key, on the rated star (the first while unrated). The
+// focused star is the preview; the arrows, Home and End move it, Space or
+// Return rates it.
 ListView {
     id: root
 
@@ -17,6 +22,12 @@ ListView {
     orientation: ListView.Horizontal
     interactive: false
 
+    // The keys' preview ends with the focus; a pointer still on a star previews again as it moves.
+    onActiveFocusChanged: {
+        if (!activeFocus)
+            currentHighlightedIndex = -1;
+    }
+
     delegate: Item {
         id: delegateRoot
 
@@ -26,11 +37,30 @@ ListView {
         objectName: "star" + index
         width: root.imageWidth
         height: root.imageHeight
+        activeFocusOnTab: index === Nav.tabStop(root.currentRate, root.count)
         Accessible.role: Accessible.RadioButton
+        Accessible.focusable: true
         Accessible.name: qsTr("Rating %1 of %2").arg(index + 1).arg(root.count)
         Accessible.checkable: true
         Accessible.checked: index === root.currentRate
         Accessible.onPressAction: root.currentRate = index
+
+        Keys.onPressed: {
+            if (Nav.isPress(event.key)) {
+                event.accepted = true;
+                root.currentRate = index;
+                return;
+            }
+            var next = Nav.step(event.key, index, root.count, false);
+            if (next === null)
+                return;
+            event.accepted = true;
+            root.itemAtIndex(next).forceActiveFocus();
+        }
+        onActiveFocusChanged: {
+            if (activeFocus)
+                root.currentHighlightedIndex = index;
+        }
 
         Image {
             id: imageCtrl
@@ -50,6 +80,10 @@ ListView {
                     root.currentHighlightedIndex = -1;
             }
             onClicked: root.currentRate = index
+        }
+
+        FocusFrame {
+            shown: delegateRoot.activeFocus
         }
     }
 }

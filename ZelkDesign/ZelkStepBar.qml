@@ -4,6 +4,7 @@ import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
+import "private/keyNavigation.js" as Nav
 
 Item {
     id: root
@@ -176,11 +177,27 @@ Item {
                         visible: stepItem.finished
                         hoverEnabled: true
                         cursorShape: Qt.PointingHandCursor
+                        // Only a finished step's dot is shown, so only it is reached.
+                        activeFocusOnTab: true
                         Accessible.role: Accessible.Button
                         Accessible.name: qsTr("Go back to %1").arg(name)
+                        Accessible.focusable: true
                         Accessible.onPressAction: stepItem.goBack()
 
+                        // A hidden dot keeps a focus it had: it must not go back then.
+                        Keys.onPressed: {
+                            if (!Nav.isPress(event.key))
+                                return;
+                            event.accepted = true;
+                            if (stepItem.finished)
+                                stepItem.goBack();
+                        }
                         onClicked: stepItem.goBack()
+
+                        FocusFrame {
+                            shown: dotMouseArea.activeFocus
+                            shapeRadius: dotMouseArea.width / 2
+                        }
                     }
                 }
 

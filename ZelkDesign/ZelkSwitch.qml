@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
+import "private/controlLook.js" as Look
 
 Switch {
     id: control
@@ -57,6 +58,12 @@ Switch {
             Behavior on x {
                 NumberAnimation { duration: 100 }
             }
+        }
+
+        // Over the knob's shadow, which reaches past the track.
+        FocusFrame {
+            shown: Look.keyboardFocus(control)
+            shapeRadius: track.radius
         }
     }
 

@@ -2,8 +2,11 @@ import QtQuick 2.6
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/keyNavigation.js" as Nav
 
-Item {
+// One stop of the Tab key, on the current tab; the arrows, Home and End
+// choose another tab, and the focus goes with it.
+FocusScope {
     id: root
 
     property int currentIndex: 0
@@ -16,6 +19,12 @@ Item {
     implicitWidth: 690
     implicitHeight: 55
     Accessible.role: Accessible.PageTabList
+
+    onCurrentIndexChanged: {
+        var tab = activeFocus ? repeater.itemAtIndex(currentIndex) : null;
+        if (tab)
+            tab.forceActiveFocus();
+    }
 
     SunkenFrame {
         anchors.fill: parent
@@ -63,11 +72,21 @@ Item {
             objectName: "tab" + index
             width: root.tabWidth
             height: root.tabHeight
+            activeFocusOnTab: index === Nav.tabStop(root.currentIndex, root.count)
             Accessible.role: Accessible.PageTab
+            Accessible.focusable: true
             Accessible.name: modelData
             Accessible.selectable: true
             Accessible.selected: isCurrentTab
             Accessible.onPressAction: choose()
+
+            Keys.onPressed: {
+                var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, root.count, false);
+                if (next === null)
+                    return;
+                event.accepted = true;
+                root.currentIndex = next;
+            }
 
             // Only the current tab glows; a glow is costly to create, so the
             // other tabs have none rather than a hidden one.
@@ -97,6 +116,10 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 onClicked: delegateRoot.choose()
+            }
+
+            FocusFrame {
+                shown: delegateRoot.activeFocus
             }
         }
     }

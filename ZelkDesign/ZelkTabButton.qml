@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.2
+import "private"
 import "private/controlLook.js" as Look
 
 TabButton {
@@ -23,5 +24,11 @@ TabButton {
 
     background: Rectangle {
         color: "transparent"
+    }
+
+    // Tabs touch their neighbours, so the ring stays inside the tab.
+    FocusFrame {
+        shown: Look.keyboardFocus(control)
+        gap: -4
     }
 }

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/controlLook.js" as Look
 
 TextField {
     id: control
@@ -18,5 +19,9 @@ TextField {
     background: SunkenFrame {
         shadowColor: "#1a1a1a"
         borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+    }
+
+    FocusFrame {
+        shown: Look.keyboardFocus(control)
     }
 }

@@ -5,6 +5,7 @@ import QtQuick.Layouts 1.3
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/keyNavigation.js" as Nav
 import "private/outlinePaths.js" as Paths
 
 Item {
@@ -49,6 +50,7 @@ Item {
     }
 
     Repeater {
+        id: entries
         model: internal.count > 0 ? toolBar.model : []
 
         Button {
@@ -69,6 +71,18 @@ Item {
             // The button shows only a picture; its name comes from the entry.
             Accessible.name: entry.label || entry.buttonName || ""
 
+            // Up, Down, Home and End move the focus between the active
+            // entries, the way a menu's keys do.
+            Keys.onPressed: {
+                var next = Nav.step(event.key, index, entries.count, true, function(i) { return entries.itemAt(i).active; });
+                if (next === null)
+                    return;
+                event.accepted = true;
+                if (next !== index)
+                    entries.itemAt(next).forceActiveFocus(next > index ? Qt.TabFocusReason : Qt.BacktabFocusReason);
+            }
+            Keys.onReturnPressed: Look.pressByKey(control)
+            Keys.onEnterPressed: Look.pressByKey(control)
             onClicked: {
                 if (active)
                     toolBar.clicked(entry.buttonName);
@@ -126,6 +140,12 @@ Item {
                     smooth: true
                     cached: true
                 }
+            }
+
+            // Inside the button: the highlight's outline already runs along its edge.
+            FocusFrame {
+                shown: Look.keyboardFocus(control)
+                gap: -8
             }
         }
     }

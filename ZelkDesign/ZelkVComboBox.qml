@@ -2,8 +2,11 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/keyNavigation.js" as Nav
 
-Item {
+// One stop of the Tab key, on the current tile; Up, Down, Home and End choose
+// another tile, and the focus goes with it.
+FocusScope {
     id: root
 
     property var model: listModel
@@ -16,6 +19,12 @@ Item {
     implicitWidth: itemWidth + 2 * margins
     implicitHeight: (model ? model.count : 0) * itemHeight + 2 * margins
     Accessible.role: Accessible.List
+
+    onCurrentIndexChanged: {
+        var tile = activeFocus ? tiles.itemAt(currentIndex) : null;
+        if (tile)
+            tile.forceActiveFocus();
+    }
 
     // Picture paths are relative to this document, so they resolve inside the
     // application's bundle and in an installed copy of the module alike.
@@ -41,6 +50,7 @@ Item {
     }
 
     Repeater {
+        id: tiles
         model: root.model
 
         delegate: Item {
@@ -53,11 +63,21 @@ Item {
             y: root.margins + root.itemHeight * index
             width: root.itemWidth
             height: root.itemHeight
+            activeFocusOnTab: index === Nav.tabStop(root.currentIndex, tiles.count)
             Accessible.role: Accessible.ListItem
+            Accessible.focusable: true
             Accessible.name: model.label
             Accessible.selectable: true
             Accessible.selected: isCurrentItem
             Accessible.onPressAction: root.currentIndex = index
+
+            Keys.onPressed: {
+                var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, tiles.count, true);
+                if (next === null)
+                    return;
+                event.accepted = true;
+                root.currentIndex = next;
+            }
 
             TilePlate {
                 anchors.fill: parent
@@ -89,6 +109,11 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 onClicked: root.currentIndex = index
+            }
+
+            FocusFrame {
+                shown: delegateRoot.activeFocus
+                shapeRadius: root.radius
             }
         }
     }

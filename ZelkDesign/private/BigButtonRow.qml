@@ -25,6 +25,7 @@ Item {
         ZelkBigButton {
             readonly property var item: modelData ? modelData : ({})
 
+            objectName: "bigButton" + index
             x: (row.spacing + row.buttonWidth + 2 * row.margins) * index
             y: row.margins
             width: row.buttonWidth

@@ -2,6 +2,8 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
+import "controlLook.js" as Look
+import "keyNavigation.js" as Nav
 
 // The dark skin all the library's sliders wear: a rounded groove whose blue
 // fill runs from its start to the handle, and a disc handle with a grip. The
@@ -16,6 +18,18 @@ Slider {
     readonly property real travel: (isVertical ? availableHeight : availableWidth) - 2 * handleRadius
 
     snapMode: Slider.SnapAlways
+
+    // The arrows are the base's own; these keys go on as a desktop slider's do.
+    Keys.onPressed: {
+        var target = Nav.sliderValue(event.key, value, from, to, stepSize);
+        if (target === null)
+            return;
+        event.accepted = true;
+        if (target !== value) {
+            value = target;
+            moved();
+        }
+    }
 
     background: Item {
         x: control.isVertical ? control.leftPadding + control.availableWidth / 2 - width / 2
@@ -145,6 +159,11 @@ Slider {
                     }
                 }
             }
+        }
+
+        FocusFrame {
+            shown: Look.keyboardFocus(control)
+            shapeRadius: control.handleRadius
         }
     }
 }

@@ -17,3 +17,13 @@ function pressByKey(control) {
     }
     control.clicked();
 }
+
+// Focus that came from the keyboard, which alone shows the focus ring: a
+// control's own visualFocus, or for a text input (which has none) an active
+// focus given by Tab, Backtab or a shortcut.
+function keyboardFocus(control) {
+    if (control.visualFocus !== undefined)
+        return control.visualFocus;
+    return control.activeFocus && (control.focusReason === Qt.TabFocusReason || control.focusReason === Qt.BacktabFocusReason
+                                   || control.focusReason === Qt.ShortcutFocusReason);
+}

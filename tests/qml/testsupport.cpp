@@ -159,6 +159,8 @@ QVariantMap TestSupport::accessible(QQuickItem *item) const
         { "selectable", bool(state.selectable) },
         { "selected", bool(state.selected) },
         { "invisible", bool(state.invisible) },
+        { "focusable", bool(state.focusable) },
+        { "focused", bool(state.focused) },
     };
     QStringList actions;
     if (QAccessibleActionInterface *action = iface->actionInterface())

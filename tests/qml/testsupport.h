@@ -40,7 +40,8 @@ public:
     // an empty string drops them), as a host would with QT_LOGGING_RULES.
     Q_INVOKABLE void setLoggingRules(const QString &rules) const;
     // What a screen reader is told about the item: role (a QAccessible::Role),
-    // name, description, the states that matter here and the action names.
+    // name, description, the states that matter here (focusable and focused
+    // among them) and the action names.
     // The first call switches accessibility on, as an assistive tool would.
     Q_INVOKABLE QVariantMap accessible(QQuickItem *item) const;
     // Role and name of each child a screen reader finds under the item, in order.

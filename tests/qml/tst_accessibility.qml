@@ -6,7 +6,8 @@ import "qrc:/ui"
 
 // What a screen reader is told about the items the library draws itself,
 // read through the platform's accessibility interface (as an assistive tool
-// reads it), and whether its press action does what a click does.
+// reads it), and whether its press action does what a click does, and what
+// its key does when it has the focus.
 TestCase {
     id: testCase
     name: "Accessibility"
@@ -63,16 +64,17 @@ TestCase {
         return JSON.stringify([data.state ? subject.root[data.state] : null, subject.emitted, TestSupport.recordedMessages()]);
     }
 
-    // flag: the state a press turns on ("selected" or "checked"), off before it.
+    // flag: the state a press turns on ("selected" or "checked"), off before it;
+    // key: what presses the item while it has the focus.
     function test_selfDrawn_data() {
         return [
-            { tag: "tab bar tab", component: tabBarComponent, item: "tab1", role: Accessible.PageTab, name: "Accuracy Diagnostic", flag: "selected", state: "currentTabName" },
-            { tag: "rating star", component: ratingComponent, item: "star2", role: Accessible.RadioButton, name: "Rating 3 of 5", flag: "checked", state: "currentRate" },
-            { tag: "arrow group button", component: arrowGroupComponent, item: "buttonArea1", role: Accessible.RadioButton, name: "Handheld", flag: "checked", state: "currentIndex" },
-            { tag: "finished step's dot", component: stepBarComponent, item: "goBackArea0", role: Accessible.Button, name: "Go back to Prepare", state: "currentStep" },
-            { tag: "tool bar entry", component: toolBarComponent, item: "toolButton0", role: Accessible.Button, name: "Scan" },
-            { tag: "horizontal picture tile", component: hComboComponent, item: "tile1", role: Accessible.ListItem, name: "Coarse", description: "Quick", clickAt: Qt.point(50, 100), flag: "selected", state: "currentIndex" },
-            { tag: "expandable panel tile", component: panelComponent, item: "expandArea", role: Accessible.Button, name: "Additional Options", state: "expanded" },
+            { tag: "tab bar tab", component: tabBarComponent, item: "tab1", role: Accessible.PageTab, name: "Accuracy Diagnostic", flag: "selected", state: "currentTabName", key: Qt.Key_Space },
+            { tag: "rating star", component: ratingComponent, item: "star2", role: Accessible.RadioButton, name: "Rating 3 of 5", flag: "checked", state: "currentRate", key: Qt.Key_Return },
+            { tag: "arrow group button", component: arrowGroupComponent, item: "buttonArea1", role: Accessible.RadioButton, name: "Handheld", flag: "checked", state: "currentIndex", key: Qt.Key_Space },
+            { tag: "finished step's dot", component: stepBarComponent, item: "goBackArea0", role: Accessible.Button, name: "Go back to Prepare", state: "currentStep", key: Qt.Key_Return },
+            { tag: "tool bar entry", component: toolBarComponent, item: "toolButton0", role: Accessible.Button, name: "Scan", key: Qt.Key_Return },
+            { tag: "horizontal picture tile", component: hComboComponent, item: "tile1", role: Accessible.ListItem, name: "Coarse", description: "Quick", clickAt: Qt.point(50, 100), flag: "selected", state: "currentIndex", key: Qt.Key_Space },
+            { tag: "expandable panel tile", component: panelComponent, item: "expandArea", role: Accessible.Button, name: "Additional Options", state: "expanded", key: Qt.Key_Enter },
             { tag: "dialog close button", component: dialogComponent, item: "closeArea", role: Accessible.Button, name: "Close", state: "visible" },
             { tag: "device step tab", component: deviceStepComponent, item: "deviceTab2", role: Accessible.PageTab, name: "Corvex-C2", flag: "selected", state: "currentStep" }
         ];
@@ -102,6 +104,18 @@ TestCase {
         TestSupport.recordMessages();
         mouseClick(twin.item, point.x, point.y);
         tryVerify(function() { return effect(twin, data) === pressed; }, 2000, effect(twin, data) + " vs " + pressed);
+        if (!data.key)
+            return;
+
+        // And a third, given the focus as Tab gives it: the reader hears it can
+        // take the focus and has it, and the key ends as the press did.
+        var keyed = make(data);
+        verify(TestSupport.accessible(keyed.item).focusable, "focusable");
+        keyed.item.forceActiveFocus(Qt.TabFocusReason);
+        verify(TestSupport.accessible(keyed.item).focused, "focused");
+        TestSupport.recordMessages();
+        keyClick(data.key);
+        tryVerify(function() { return effect(keyed, data) === pressed; }, 2000, effect(keyed, data) + " vs " + pressed);
     }
 
     // Only what can be pressed is offered: the dots of the current and the
