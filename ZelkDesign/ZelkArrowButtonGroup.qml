@@ -95,13 +95,17 @@ Item {
     Canvas {
         id: frameCanvas
 
+        property color strokeColor: ZelkDesign.frameColor
+
         anchors.fill: parent
+
+        onStrokeColorChanged: requestPaint()
 
         onPaint: {
             var ctx = getContext("2d");
             ctx.reset();
             root.drawArrowBackground(ctx, 2);
-            ctx.strokeStyle = "#676767";
+            ctx.strokeStyle = strokeColor;
             ctx.lineWidth = 2;
             ctx.stroke();
         }
@@ -149,7 +153,7 @@ Item {
             width: root.buttonWidth
             height: root.buttonHeight
             text: buttonLabel
-            color: isCurrentItem ? ZelkDesign.themeColor : "#9b9b9b"
+            color: isCurrentItem ? ZelkDesign.themeColor : ZelkDesign.textColor
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight

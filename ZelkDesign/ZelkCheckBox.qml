@@ -10,7 +10,7 @@ CheckBox {
     property real margins: 10
     property real indicatorItemWidth: 24
     property real indicatorItemHeight: 24
-    property color labelColor: "#9b9b9b"
+    property color labelColor: ZelkDesign.textColor
 
     width: indicatorItemWidth + 2 * margins + contentItemText.contentWidth
     height: indicatorItemHeight + 2 * margins
@@ -24,7 +24,7 @@ CheckBox {
         height: control.indicatorItemHeight
         glowRadius: 5
         glowCornerRadius: glowRadius + 5
-        fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+        fillColor: control.checked ? ZelkDesign.themeColor : ZelkDesign.fieldColor
         shadowHorizontalOffset: control.checked ? 0 : 2
         shadowColor: control.checked ? "#88000000" : "#aa000000"
 
@@ -39,7 +39,7 @@ CheckBox {
             height: 14
             visible: control.checked
             lineWidth: 2.5
-            strokeColor: "#004d94"
+            strokeColor: ZelkDesign.accentMarkColor
             path: Paths.checkMark(width, height, margins)
         }
     }

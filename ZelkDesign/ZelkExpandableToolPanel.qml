@@ -17,7 +17,7 @@ Item {
     property real shrinkStateWidth: 64
     property real shrinkStateHeight: 64
     property bool expanded: false
-    property color expanedFrameColor: "#343434"
+    property color expanedFrameColor: ZelkDesign.panelFrameColor
     property real margins: 10
     property real contentMargins: 22
     property alias contentParent: contentArea
@@ -68,8 +68,8 @@ Item {
                 width: parent.width
                 height: root.titleHeight
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#222222" }
-                    GradientStop { position: 1.0; color: "#1a1a1a" }
+                    GradientStop { position: 0.0; color: ZelkDesign.titleBandTopColor }
+                    GradientStop { position: 1.0; color: ZelkDesign.titleBandBottomColor }
                 }
             }
 
@@ -81,7 +81,7 @@ Item {
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: root.titleFontSize
                 font.bold: true
-                color: "#f9f9f9"
+                color: ZelkDesign.titleTextColor
             }
 
             Rectangle {
@@ -90,8 +90,8 @@ Item {
                 width: 54 + root.margins
                 height: root.titleHeight
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#101010" }
-                    GradientStop { position: 1.0; color: "#0d0d0d" }
+                    GradientStop { position: 0.0; color: ZelkDesign.titleButtonTopColor }
+                    GradientStop { position: 1.0; color: ZelkDesign.titleButtonBottomColor }
                 }
 
                 OutlineCanvas {
@@ -103,7 +103,7 @@ Item {
                     height: parent.height * 0.4
                     width: height / 2 + 5
                     lineWidth: 4
-                    strokeColor: "#b7b7b7"
+                    strokeColor: ZelkDesign.symbolColor
                     path: Paths.chevronLeft(width, height, margins)
                 }
             }

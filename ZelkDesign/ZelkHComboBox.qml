@@ -29,12 +29,12 @@ Item {
         height: root.itemHeight
         radius: root.radius
         glowRadius: 3
-        fillColor: "#212121"
+        fillColor: ZelkDesign.trayColor
         shadowHorizontalOffset: 0
         shadowVerticalOffset: 0
         shadowRadius: 16
         shadowColor: "#000000"
-        borderColor: "#666666"
+        borderColor: ZelkDesign.trayBorderColor
     }
 
     Repeater {
@@ -87,7 +87,7 @@ Item {
                     text: model.label
                     font.family: ZelkDesign.fontFamily
                     font.pixelSize: 20
-                    color: "#9b9b9b"
+                    color: ZelkDesign.textColor
                     Accessible.ignored: true
                 }
 
@@ -112,7 +112,7 @@ Item {
                 font.pixelSize: 18
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                color: "#676767"
+                color: ZelkDesign.mutedTextColor
                 Accessible.ignored: true
             }
 
@@ -129,8 +129,8 @@ Item {
                         ScriptAction { script: plate.visible = true }
                         ParallelAnimation {
                             NumberAnimation { target: plate; property: "opacity"; to: 1.0; duration: 200 }
-                            ColorAnimation { target: itemLabel; property: "color"; to: "#fdfdfd"; duration: 200 }
-                            ColorAnimation { target: descriptionLabel; property: "color"; to: "#fdfdfd"; duration: 200 }
+                            ColorAnimation { target: itemLabel; property: "color"; to: ZelkDesign.selectedTextColor; duration: 200 }
+                            ColorAnimation { target: descriptionLabel; property: "color"; to: ZelkDesign.selectedTextColor; duration: 200 }
                         }
                     }
                 },
@@ -139,8 +139,8 @@ Item {
                     SequentialAnimation {
                         ParallelAnimation {
                             NumberAnimation { target: plate; property: "opacity"; to: 0; duration: 200 }
-                            ColorAnimation { target: itemLabel; property: "color"; to: "#9b9b9b"; duration: 200 }
-                            ColorAnimation { target: descriptionLabel; property: "color"; to: "#9b9b9b"; duration: 200 }
+                            ColorAnimation { target: itemLabel; property: "color"; to: ZelkDesign.textColor; duration: 200 }
+                            ColorAnimation { target: descriptionLabel; property: "color"; to: ZelkDesign.textColor; duration: 200 }
                         }
                         ScriptAction { script: plate.visible = false }
                     }

@@ -43,7 +43,7 @@ Item {
         anchors.verticalCenter: slider.verticalCenter
         visible: root.labelVisible
         text: root.leftLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }
@@ -55,7 +55,7 @@ Item {
         anchors.verticalCenter: slider.verticalCenter
         visible: root.labelVisible
         text: root.rightLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
 import "private/controlLook.js" as Look
 
 Button {
@@ -48,12 +49,9 @@ Button {
         }
     }
 
-    background: Rectangle {
-        border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#525354"
-        border.width: Look.highlighted(control) ? 2 : 1
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#333536" }
-            GradientStop { position: 1.0; color: "#272829" }
-        }
+    background: RaisedFace {
+        highlighted: Look.highlighted(control)
+        borderColor: "#525354"
+        topColor: "#333536"
     }
 }

@@ -24,7 +24,7 @@ Item {
         shadowVerticalOffset: 3
         shadowRadius: 16
         shadowColor: "#000000"
-        borderColor: "#676767"
+        borderColor: ZelkDesign.frameColor
     }
 
     TilePlate {
@@ -86,7 +86,7 @@ Item {
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 23
                 font.weight: Font.DemiBold
-                color: delegateRoot.isCurrentTab ? "#3ea2ff" : "#8a8a8a"
+                color: delegateRoot.isCurrentTab ? ZelkDesign.lightAccentColor : "#8a8a8a"
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight

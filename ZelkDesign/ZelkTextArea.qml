@@ -9,8 +9,8 @@ TextArea {
     placeholderText: qsTr("Enter description")
 
     background: SunkenFrame {
-        shadowColor: "#1a1a1a"
+        shadowColor: ZelkDesign.fieldShadowColor
         shadowHorizontalOffset: control.focus ? 0 : 2
-        borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+        borderColor: control.focus ? ZelkDesign.themeColor : ZelkDesign.fieldBorderColor
     }
 }

@@ -32,12 +32,12 @@ Item {
         anchors.margins: root.margins
         radius: root.radius
         glowRadius: 3
-        fillColor: "#212121"
+        fillColor: ZelkDesign.trayColor
         shadowHorizontalOffset: 0
         shadowVerticalOffset: 0
         shadowRadius: 16
         shadowColor: "#000000"
-        borderColor: "#666666"
+        borderColor: ZelkDesign.trayBorderColor
     }
 
     Repeater {
@@ -82,7 +82,7 @@ Item {
                 text: model.label
                 font.family: ZelkDesign.fontFamily
                 font.pointSize: 14
-                color: delegateRoot.isCurrentItem ? "#fdfdfd" : "#9b9b9b"
+                color: delegateRoot.isCurrentItem ? ZelkDesign.selectedTextColor : ZelkDesign.textColor
                 Accessible.ignored: true
             }
 

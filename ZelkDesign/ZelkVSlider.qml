@@ -41,7 +41,7 @@ Item {
         anchors.horizontalCenter: slider.horizontalCenter
         anchors.bottom: slider.top
         text: root.upperLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }
@@ -52,7 +52,7 @@ Item {
         anchors.horizontalCenter: slider.horizontalCenter
         anchors.top: slider.bottom
         text: root.lowerLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }
@@ -63,7 +63,7 @@ Item {
         anchors.right: parent.right
         anchors.verticalCenter: highLabel.verticalCenter
         text: root.unit
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 15
     }

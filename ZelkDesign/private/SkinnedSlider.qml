@@ -2,6 +2,8 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
+import ".."
+import "accentShades.js" as AccentShades
 
 // The dark skin all the library's sliders wear: a rounded groove whose blue
 // fill runs from its start to the handle, and a disc handle with a grip. The
@@ -57,10 +59,10 @@ Slider {
                     height: innerItem.height
                     radius: control.backgroundRadius
                     gradient: Gradient {
-                        GradientStop { position: 0.0; color: "#184876" }
-                        GradientStop { position: 0.25; color: "#1a4d7c" }
-                        GradientStop { position: 0.5; color: "#4c96dc" }
-                        GradientStop { position: 1.0; color: "#2e91ed" }
+                        GradientStop { position: 0.0; color: AccentShades.follow(ZelkDesign.themeColor, "#184876") }
+                        GradientStop { position: 0.25; color: AccentShades.follow(ZelkDesign.themeColor, "#1a4d7c") }
+                        GradientStop { position: 0.5; color: AccentShades.follow(ZelkDesign.themeColor, "#4c96dc") }
+                        GradientStop { position: 1.0; color: ZelkDesign.themeColor }
                     }
                 }
             }
@@ -70,7 +72,7 @@ Slider {
             id: border
             anchors.fill: parent
             color: "transparent"
-            border.color: "#676767"
+            border.color: ZelkDesign.frameColor
             border.width: 2
             radius: Math.min(width, height) / 2
         }
@@ -92,7 +94,7 @@ Slider {
             anchors.fill: parent
             visible: false
             radius: width / 2
-            border.color: "#676767"
+            border.color: ZelkDesign.frameColor
             border.width: 2
             gradient: Gradient {
                 GradientStop { position: 0.0; color: "#2e2e2e" }
