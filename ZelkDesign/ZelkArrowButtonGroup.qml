@@ -26,6 +26,9 @@ Item {
 
     width: buttonWidth * (model ? model.count : 0)
     height: buttonHeight + arrowHeight
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.Grouping
 
     // The outline follows the size (a model often arrives after the first paint).

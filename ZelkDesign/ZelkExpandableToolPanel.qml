@@ -31,6 +31,7 @@ Item {
         y: root.margins
         width: root.shrinkStateWidth
         height: root.shrinkStateHeight
+        opacity: root.enabled ? 1 : 0.3
 
         ToolFrame {
             anchors.fill: parent
@@ -104,6 +105,7 @@ Item {
                     width: height / 2 + 5
                     lineWidth: 4
                     strokeColor: ZelkDesign.symbolColor
+                    opacity: root.enabled ? 1 : 0.3
                     path: Paths.chevronLeft(width, height, margins)
                 }
             }
@@ -183,6 +185,7 @@ Item {
         id: iconImage
         anchors.centerIn: shrinkedItem
         source: root.icon
+        opacity: root.enabled ? 1 : 0.3
     }
 
     // The end values live in the state so that a panel created expanded

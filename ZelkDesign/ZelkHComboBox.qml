@@ -18,6 +18,9 @@ Item {
 
     implicitWidth: (model ? model.count : 0) * itemWidth + 2 * margins
     implicitHeight: itemHeight + 2 * margins + (descriptionVisible ? maxDescriptionHeight + descriptionTopMargin : 0)
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.List
 
     SunkenFrame {

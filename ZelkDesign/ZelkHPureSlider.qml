@@ -5,6 +5,7 @@ SkinnedSlider {
     id: slider
 
     height: 12
+    opacity: enabled ? 1 : 0.3
     from: 0.0
     to: 1.0
     stepSize: 0.1

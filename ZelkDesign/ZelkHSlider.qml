@@ -20,6 +20,7 @@ Item {
 
     width: 860
     height: 50
+    opacity: enabled ? 1 : 0.3
 
     SkinnedSlider {
         id: slider

@@ -16,6 +16,7 @@ ListView {
     property int currentRate: -1
 
     implicitHeight: imageHeight
+    opacity: enabled ? 1 : 0.3
     Accessible.role: Accessible.Grouping
     orientation: ListView.Horizontal
     interactive: false

@@ -17,6 +17,7 @@ Item {
     property real stepDotBorderWidth: 5
 
     height: 110
+    opacity: enabled ? 1 : 0.3
 
     Image {
         anchors.fill: parent

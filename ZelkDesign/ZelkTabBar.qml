@@ -15,6 +15,9 @@ Item {
 
     implicitWidth: 690
     implicitHeight: 55
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.PageTabList
 
     SunkenFrame {

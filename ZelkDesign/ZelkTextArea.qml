@@ -7,6 +7,7 @@ TextArea {
     id: control
 
     placeholderText: qsTr("Enter description")
+    opacity: enabled ? 1 : 0.3
 
     background: SunkenFrame {
         shadowColor: ZelkDesign.fieldShadowColor

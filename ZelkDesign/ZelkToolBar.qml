@@ -78,7 +78,7 @@ Item {
                 Image {
                     id: iconImageCtrl
                     anchors.centerIn: parent
-                    source: (!control.active ? control.entry.inactiveImageSource
+                    source: (!control.enabled ? control.entry.inactiveImageSource
                                              : Look.highlighted(control) ? control.entry.activeImageSource
                                                                          : control.entry.normalImageSource) || ""
                 }

@@ -15,6 +15,9 @@ Item {
 
     implicitWidth: itemWidth + 2 * margins
     implicitHeight: (model ? model.count : 0) * itemHeight + 2 * margins
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.List
 
     // Picture paths are relative to this document, so they resolve inside the

@@ -17,6 +17,7 @@ Item {
 
     width: 83
     height: 480
+    opacity: enabled ? 1 : 0.3
 
     SkinnedSlider {
         id: slider
