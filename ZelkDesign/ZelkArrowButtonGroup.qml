@@ -30,6 +30,9 @@ FocusScope {
 
     width: buttonWidth * (model ? model.count : 0)
     height: buttonHeight + arrowHeight
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.Grouping
 
     // The outline follows the size (a model often arrives after the first paint).
@@ -104,13 +107,17 @@ FocusScope {
     Canvas {
         id: frameCanvas
 
+        property color strokeColor: ZelkDesign.frameColor
+
         anchors.fill: parent
+
+        onStrokeColorChanged: requestPaint()
 
         onPaint: {
             var ctx = getContext("2d");
             ctx.reset();
             root.drawArrowBackground(ctx, 2);
-            ctx.strokeStyle = "#676767";
+            ctx.strokeStyle = strokeColor;
             ctx.lineWidth = 2;
             ctx.stroke();
         }
@@ -160,7 +167,7 @@ FocusScope {
             width: root.buttonWidth
             height: root.buttonHeight
             text: buttonLabel
-            color: isCurrentItem ? ZelkDesign.themeColor : "#9b9b9b"
+            color: isCurrentItem ? ZelkDesign.themeColor : ZelkDesign.textColor
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight

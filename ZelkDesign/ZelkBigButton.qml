@@ -48,7 +48,7 @@ Button {
             font.family: ZelkDesign.fontFamily
             font.pixelSize: 23
             font.bold: true
-            color: Look.highlighted(control) ? "#3ea2ff" : "#ffffff"
+            color: Look.highlighted(control) ? ZelkDesign.lightAccentColor : ZelkDesign.brightTextColor
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
@@ -69,7 +69,7 @@ Button {
             anchors.centerIn: parent
             width: control.backgroundWidth
             height: control.backgroundHeight
-            border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#676767"
+            border.color: Look.highlighted(control) ? ZelkDesign.themeColor : ZelkDesign.frameColor
             border.width: Look.highlighted(control) ? 3 : 2
             opacity: control.enabled ? 1 : 0.3
             gradient: Gradient {

@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
+import "."
 import "private"
 import "private/controlLook.js" as Look
 
@@ -50,7 +51,7 @@ Switch {
                 id: handleRect
                 anchors.fill: parent
                 radius: track.radius
-                border.color: "#2e91ed"
+                border.color: ZelkDesign.themeColor
                 border.width: 3
                 gradient: Gradient {
                     GradientStop { position: 0.0; color: "#272727" }

@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
+import "."
 
 BusyIndicator {
     id: control
@@ -43,7 +44,7 @@ BusyIndicator {
                     implicitWidth: 10
                     implicitHeight: 10
                     radius: 5
-                    color: "#2e91ed"
+                    color: ZelkDesign.themeColor
 
                     transform: [
                         Translate {

@@ -23,18 +23,14 @@ Button {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
-        color: control.enabled ? "#c1c1c1" : "#585959"
+        color: control.enabled ? ZelkDesign.raisedTextColor : ZelkDesign.raisedDisabledTextColor
         opacity: control.enabled ? 1.0 : 0.3
     }
 
-    background: Rectangle {
-        border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#464748"
-        border.width: Look.highlighted(control) ? control.borderWidth + 1 : control.borderWidth
+    background: RaisedFace {
+        highlighted: Look.highlighted(control)
+        borderWidth: control.borderWidth
         opacity: control.enabled ? 1 : 0.3
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#333436" }
-            GradientStop { position: 1.0; color: "#272829" }
-        }
     }
 
     FocusFrame {

@@ -11,7 +11,7 @@ CheckBox {
     property real margins: 10
     property real indicatorItemWidth: 24
     property real indicatorItemHeight: 24
-    property color labelColor: "#9b9b9b"
+    property color labelColor: ZelkDesign.textColor
 
     width: indicatorItemWidth + 2 * margins + contentItemText.contentWidth
     height: indicatorItemHeight + 2 * margins
@@ -25,7 +25,7 @@ CheckBox {
         height: control.indicatorItemHeight
         glowRadius: 5
         glowCornerRadius: glowRadius + 5
-        fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+        fillColor: control.checked ? ZelkDesign.themeColor : ZelkDesign.fieldColor
         shadowHorizontalOffset: control.checked ? 0 : 2
         shadowColor: control.checked ? "#88000000" : "#aa000000"
         overShadow: FocusFrame {
@@ -43,7 +43,7 @@ CheckBox {
             height: 14
             visible: control.checked
             lineWidth: 2.5
-            strokeColor: "#004d94"
+            strokeColor: ZelkDesign.accentMarkColor
             path: Paths.checkMark(width, height, margins)
         }
     }

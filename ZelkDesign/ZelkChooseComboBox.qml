@@ -26,7 +26,7 @@ ComboBox {
             // translates them here, the closed box shows them as given.
             text: qsTr(modelData)
             font: control.font
-            color: itemDelegate.highlighted ? "white" : "#9b9b9b"
+            color: itemDelegate.highlighted ? ZelkDesign.highlightedTextColor : ZelkDesign.textColor
             elide: Text.ElideRight
             leftPadding: 15
             verticalAlignment: Text.AlignVCenter
@@ -41,7 +41,7 @@ ComboBox {
     contentItem: TextField {
         text: control.displayText
         font: control.font
-        color: control.enabled ? "#9b9b9b" : "#3F3F3F"
+        color: control.enabled ? ZelkDesign.textColor : ZelkDesign.disabledTextColor
         leftPadding: 15
         rightPadding: control.indicator.width + control.spacing
         verticalAlignment: Text.AlignVCenter
@@ -55,12 +55,12 @@ ComboBox {
         background: SunkenFrame {
             width: control.width
             height: control.height
-            shadowColor: "#1a1a1a"
-            borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+            shadowColor: ZelkDesign.fieldShadowColor
+            borderColor: control.focus ? ZelkDesign.themeColor : ZelkDesign.fieldBorderColor
         }
     }
 
-    indicator: Rectangle {
+    indicator: RaisedFace {
         x: control.width - width
         y: control.topPadding + (control.availableHeight - height) / 2
         // Above the text field, whose frame runs on underneath.
@@ -68,19 +68,15 @@ ComboBox {
         width: 50
         height: control.height
         opacity: control.enabled ? 1 : 0.3
-        border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#464748"
-        border.width: Look.highlighted(control) ? 3 : 2
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#333436" }
-            GradientStop { position: 1.0; color: "#272829" }
-        }
+        highlighted: Look.highlighted(control)
+        borderWidth: 2
 
         Text {
             anchors.centerIn: parent
             text: ZelkDesign.fa.sortDown
             font.family: ZelkDesign.faSolid
             font.pixelSize: 20
-            color: control.enabled ? "#c1c1c1" : "#585959"
+            color: control.enabled ? ZelkDesign.raisedTextColor : ZelkDesign.raisedDisabledTextColor
             opacity: control.enabled ? 1.0 : 0.3
         }
     }

@@ -1,5 +1,6 @@
 pragma Singleton
 import QtQuick 2.9
+import "private/accentShades.js" as AccentShades
 
 QtObject {
     id: root
@@ -36,4 +37,36 @@ QtObject {
         "plus": "\uf067",
         "minus": "\uf068"
     })
+
+    // The palette: the greys and text colours that several controls share.
+    // Plain properties, so an application may restyle any of them.
+    property color textColor: "#9b9b9b"
+    property color mutedTextColor: "#676767"
+    property color disabledTextColor: "#3f3f3f"
+    property color brightTextColor: "#ffffff"
+    property color selectedTextColor: "#fdfdfd"
+    property color highlightedTextColor: "#ffffff"
+    property color titleTextColor: "#f9f9f9"
+    property color symbolColor: "#b7b7b7"
+    property color frameColor: "#676767"
+    property color fieldColor: "#262626"
+    property color fieldBorderColor: "#484848"
+    property color fieldShadowColor: "#1a1a1a"
+    property color trayColor: "#212121"
+    property color trayBorderColor: "#666666"
+    property color raisedTopColor: "#333436"
+    property color raisedBottomColor: "#272829"
+    property color raisedBorderColor: "#464748"
+    property color raisedTextColor: "#c1c1c1"
+    property color raisedDisabledTextColor: "#585959"
+    property color titleBandTopColor: "#222222"
+    property color titleBandBottomColor: "#1a1a1a"
+    property color titleButtonTopColor: "#101010"
+    property color titleButtonBottomColor: "#0d0d0d"
+    property color panelFrameColor: "#343434"
+
+    // Shades of the accent. Each follows themeColor, keeping the relation it
+    // has to the stock accent; assigning one fixes it instead.
+    property color lightAccentColor: AccentShades.follow(themeColor, "#3ea2ff")
+    property color accentMarkColor: AccentShades.follow(themeColor, "#004d94")
 }

@@ -38,8 +38,8 @@ Popup {
                 width: parent.width
                 height: popup.titleHeight
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#222222" }
-                    GradientStop { position: 1.0; color: "#1a1a1a" }
+                    GradientStop { position: 0.0; color: ZelkDesign.titleBandTopColor }
+                    GradientStop { position: 1.0; color: ZelkDesign.titleBandBottomColor }
                 }
             }
 
@@ -52,8 +52,8 @@ Popup {
                 border.color: "#313131"
                 border.width: 2
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#101010" }
-                    GradientStop { position: 1.0; color: "#0d0d0d" }
+                    GradientStop { position: 0.0; color: ZelkDesign.titleButtonTopColor }
+                    GradientStop { position: 1.0; color: ZelkDesign.titleButtonBottomColor }
                 }
 
                 // Shifted by 2 to sit in the middle of the part the outline leaves visible.
@@ -69,7 +69,7 @@ Popup {
                     width: 59
                     height: 59
                     lineWidth: 4
-                    strokeColor: hovered ? ZelkDesign.themeColor : "#b7b7b7"
+                    strokeColor: hovered ? ZelkDesign.themeColor : ZelkDesign.symbolColor
                     path: Paths.cross(width, height, margins)
                 }
             }
@@ -91,7 +91,7 @@ Popup {
             anchors.fill: realBackgroundItem
             smooth: true
             lineWidth: 2
-            strokeColor: "#343434"
+            strokeColor: ZelkDesign.panelFrameColor
             path: Paths.topOutline(width, height, popup.radius, realBackgroundItem.margins, true, true, true)
         }
 
@@ -103,7 +103,7 @@ Popup {
             font.family: ZelkDesign.fontFamily
             font.pixelSize: popup.titleFontSize
             font.bold: true
-            color: "#f9f9f9"
+            color: ZelkDesign.titleTextColor
         }
 
         MouseArea {

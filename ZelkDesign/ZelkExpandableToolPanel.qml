@@ -18,7 +18,7 @@ Item {
     property real shrinkStateWidth: 64
     property real shrinkStateHeight: 64
     property bool expanded: false
-    property color expanedFrameColor: "#343434"
+    property color expanedFrameColor: ZelkDesign.panelFrameColor
     // The name above is misspelt; kept for the users who set it.
     property alias expandedFrameColor: root.expanedFrameColor
     property real margins: 10
@@ -41,6 +41,7 @@ Item {
         y: root.margins
         width: root.shrinkStateWidth
         height: root.shrinkStateHeight
+        opacity: root.enabled ? 1 : 0.3
 
         ToolFrame {
             anchors.fill: parent
@@ -91,8 +92,8 @@ Item {
                 width: parent.width
                 height: root.titleHeight
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#222222" }
-                    GradientStop { position: 1.0; color: "#1a1a1a" }
+                    GradientStop { position: 0.0; color: ZelkDesign.titleBandTopColor }
+                    GradientStop { position: 1.0; color: ZelkDesign.titleBandBottomColor }
                 }
             }
 
@@ -104,7 +105,7 @@ Item {
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: root.titleFontSize
                 font.bold: true
-                color: "#f9f9f9"
+                color: ZelkDesign.titleTextColor
             }
 
             Rectangle {
@@ -113,8 +114,8 @@ Item {
                 width: 54 + root.margins
                 height: root.titleHeight
                 gradient: Gradient {
-                    GradientStop { position: 0.0; color: "#101010" }
-                    GradientStop { position: 1.0; color: "#0d0d0d" }
+                    GradientStop { position: 0.0; color: ZelkDesign.titleButtonTopColor }
+                    GradientStop { position: 1.0; color: ZelkDesign.titleButtonBottomColor }
                 }
 
                 OutlineCanvas {
@@ -126,7 +127,8 @@ Item {
                     height: parent.height * 0.4
                     width: height / 2 + 5
                     lineWidth: 4
-                    strokeColor: "#b7b7b7"
+                    strokeColor: ZelkDesign.symbolColor
+                    opacity: root.enabled ? 1 : 0.3
                     path: Paths.chevronLeft(width, height, margins)
                 }
             }
@@ -220,6 +222,7 @@ Item {
         id: iconImage
         anchors.centerIn: shrinkedItem
         source: root.icon
+        opacity: root.enabled ? 1 : 0.3
     }
 
     // The end values live in the state so that a panel created expanded

@@ -21,6 +21,9 @@ FocusScope {
 
     implicitWidth: (model ? model.count : 0) * itemWidth + 2 * margins
     implicitHeight: itemHeight + 2 * margins + (descriptionVisible ? maxDescriptionHeight + descriptionTopMargin : 0)
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.List
 
     onCurrentIndexChanged: {
@@ -38,12 +41,12 @@ FocusScope {
         height: root.itemHeight
         radius: root.radius
         glowRadius: 3
-        fillColor: "#212121"
+        fillColor: ZelkDesign.trayColor
         shadowHorizontalOffset: 0
         shadowVerticalOffset: 0
         shadowRadius: 16
         shadowColor: "#000000"
-        borderColor: "#666666"
+        borderColor: ZelkDesign.trayBorderColor
     }
 
     Repeater {
@@ -107,7 +110,7 @@ FocusScope {
                     text: model.label
                     font.family: ZelkDesign.fontFamily
                     font.pixelSize: 20
-                    color: "#9b9b9b"
+                    color: ZelkDesign.textColor
                     Accessible.ignored: true
                 }
 
@@ -138,7 +141,7 @@ FocusScope {
                 font.pixelSize: 18
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                color: "#676767"
+                color: ZelkDesign.mutedTextColor
                 Accessible.ignored: true
             }
 
@@ -155,8 +158,8 @@ FocusScope {
                         ScriptAction { script: plate.visible = true }
                         ParallelAnimation {
                             NumberAnimation { target: plate; property: "opacity"; to: 1.0; duration: 200 }
-                            ColorAnimation { target: itemLabel; property: "color"; to: "#fdfdfd"; duration: 200 }
-                            ColorAnimation { target: descriptionLabel; property: "color"; to: "#fdfdfd"; duration: 200 }
+                            ColorAnimation { target: itemLabel; property: "color"; to: ZelkDesign.selectedTextColor; duration: 200 }
+                            ColorAnimation { target: descriptionLabel; property: "color"; to: ZelkDesign.selectedTextColor; duration: 200 }
                         }
                     }
                 },
@@ -165,8 +168,8 @@ FocusScope {
                     SequentialAnimation {
                         ParallelAnimation {
                             NumberAnimation { target: plate; property: "opacity"; to: 0; duration: 200 }
-                            ColorAnimation { target: itemLabel; property: "color"; to: "#9b9b9b"; duration: 200 }
-                            ColorAnimation { target: descriptionLabel; property: "color"; to: "#9b9b9b"; duration: 200 }
+                            ColorAnimation { target: itemLabel; property: "color"; to: ZelkDesign.textColor; duration: 200 }
+                            ColorAnimation { target: descriptionLabel; property: "color"; to: ZelkDesign.textColor; duration: 200 }
                         }
                         ScriptAction { script: plate.visible = false }
                     }

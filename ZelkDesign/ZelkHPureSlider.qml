@@ -7,6 +7,7 @@ SkinnedSlider {
     // Qt's own default slider width; the height is the groove's, which the handle overhangs.
     implicitWidth: 200
     implicitHeight: 12
+    opacity: enabled ? 1 : 0.3
     from: 0.0
     to: 1.0
     stepSize: 0.1

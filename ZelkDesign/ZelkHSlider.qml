@@ -20,6 +20,7 @@ Item {
 
     implicitWidth: 860
     implicitHeight: 50
+    opacity: enabled ? 1 : 0.3
 
     SkinnedSlider {
         id: slider
@@ -43,7 +44,7 @@ Item {
         anchors.verticalCenter: slider.verticalCenter
         visible: root.labelVisible
         text: root.leftLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }
@@ -55,7 +56,7 @@ Item {
         anchors.verticalCenter: slider.verticalCenter
         visible: root.labelVisible
         text: root.rightLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }

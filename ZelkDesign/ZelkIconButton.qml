@@ -18,6 +18,8 @@ Button {
     Keys.onEnterPressed: Look.pressByKey(control)
 
     contentItem: Item {
+        opacity: control.enabled ? 1 : 0.3
+
         Image {
             anchors.centerIn: parent
             source: control.normalIconSource

@@ -49,13 +49,10 @@ Button {
         }
     }
 
-    background: Rectangle {
-        border.color: Look.highlighted(control) ? ZelkDesign.themeColor : "#525354"
-        border.width: Look.highlighted(control) ? 2 : 1
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#333536" }
-            GradientStop { position: 1.0; color: "#272829" }
-        }
+    background: RaisedFace {
+        highlighted: Look.highlighted(control)
+        borderColor: "#525354"
+        topColor: "#333536"
     }
 
     FocusFrame {

@@ -5,5 +5,5 @@ import "."
 Label {
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
-    color: "#9b9b9b"
+    color: ZelkDesign.textColor
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.2
+import "."
 import "private"
 import "private/controlLook.js" as Look
 
@@ -18,7 +19,7 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: 50
         text: "a."
-        color: "#9b9b9b"
+        color: ZelkDesign.textColor
         font.family: "Arial"
         font.bold: true
         font.pointSize: 22
@@ -31,7 +32,7 @@ Item {
         anchors.right: parent.right
         anchors.verticalCenter: parent.verticalCenter
         text: qsTr("Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua.")
-        color: "#9b9b9b"
+        color: ZelkDesign.textColor
         font.family: "Arial"
         font.pointSize: 15
         wrapMode: TextEdit.WordWrap

@@ -5,6 +5,7 @@ import "."
 import "private"
 import "private/outlinePaths.js" as Paths
 import "private/progressGeometry.js" as Geometry
+import "private/accentShades.js" as AccentShades
 
 Item {
     id: root
@@ -26,7 +27,7 @@ Item {
     Label {
         id: title
         x: (root.width - width) / 2
-        color: "white"
+        color: ZelkDesign.brightTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 23
         // Titles come from whatever drives the bar (the backend's state): shown
@@ -93,8 +94,8 @@ Item {
                     y: control.indeterminate ? indicator.segmentStart : 0
                     height: control.indeterminate ? indicator.segmentLength : control.fillLength
                     gradient: Gradient {
-                        GradientStop { position: 0.0; color: "#2984d8" }
-                        GradientStop { position: 1.0; color: "#1e91f0" }
+                        GradientStop { position: 0.0; color: AccentShades.follow(ZelkDesign.themeColor, "#2984d8") }
+                        GradientStop { position: 1.0; color: AccentShades.follow(ZelkDesign.themeColor, "#1e91f0") }
                     }
                 }
 
@@ -102,8 +103,8 @@ Item {
                     anchors.fill: indicatorBack
                     anchors.margins: root.indicatorBorderWidth
                     gradient: Gradient {
-                        GradientStop { position: 0.0; color: "#1d4265" }
-                        GradientStop { position: 1.0; color: "#007ee8" }
+                        GradientStop { position: 0.0; color: AccentShades.follow(ZelkDesign.themeColor, "#1d4265") }
+                        GradientStop { position: 1.0; color: AccentShades.follow(ZelkDesign.themeColor, "#007ee8") }
                     }
                 }
 
@@ -184,7 +185,7 @@ Item {
         width: 78 + 2 * margins
         height: 78 + 2 * margins
         path: Paths.polygon(Geometry.badgeOutline(width, height, margins, 22, 16))
-        fillColor: "#184669"
+        fillColor: AccentShades.follow(ZelkDesign.themeColor, "#184669")
         strokeColor: ZelkDesign.themeColor
         lineWidth: root.indicatorBorderWidth
 
@@ -192,7 +193,7 @@ Item {
             objectName: "valueText"
             anchors.centerIn: parent
             anchors.verticalCenterOffset: 8
-            color: "white"
+            color: ZelkDesign.brightTextColor
             font.family: ZelkDesign.fontFamily
             font.pointSize: 18
             font.bold: true

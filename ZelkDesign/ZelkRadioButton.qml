@@ -23,7 +23,7 @@ RadioButton {
         height: control.indicatorItemHeight
         radius: width / 2
         glowRadius: 5
-        fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+        fillColor: control.checked ? ZelkDesign.themeColor : ZelkDesign.fieldColor
         shadowHorizontalOffset: control.checked ? 0 : 2
         shadowColor: control.checked ? "#88000000" : "#aa000000"
         overShadow: FocusFrame {
@@ -37,7 +37,7 @@ RadioButton {
             width: control.indicatorItemWidth * 0.5
             height: width
             radius: width / 2
-            color: "#004d94"
+            color: ZelkDesign.accentMarkColor
             visible: control.checked
         }
     }
@@ -46,7 +46,7 @@ RadioButton {
         leftPadding: control.indicator.width + 10
         text: control.text
         font: control.font
-        color: "#9b9b9b"
+        color: ZelkDesign.textColor
         verticalAlignment: Text.AlignVCenter
         opacity: control.enabled ? 1.0 : 0.3
     }

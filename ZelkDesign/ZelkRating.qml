@@ -1,4 +1,7 @@
 import QtQuick 2.9
+import QtGraphicalEffects 1.0
+import "."
+import "private/accentShades.js" as AccentShades
 import "private"
 import "private/keyNavigation.js" as Nav
 
@@ -18,6 +21,7 @@ ListView {
     property int currentRate: -1
 
     implicitHeight: imageHeight
+    opacity: enabled ? 1 : 0.3
     Accessible.role: Accessible.Grouping
     orientation: ListView.Horizontal
     interactive: false
@@ -33,6 +37,9 @@ ListView {
 
         readonly property bool rated: index <= root.currentRate
         readonly property bool highlighted: index <= root.currentHighlightedIndex
+        // The library's own stars, drawn in the stock accent; others are the user's to colour.
+        readonly property bool ownStar: [String(Qt.resolvedUrl("../images/StarBlue.svg")),
+                                         String(Qt.resolvedUrl("../images/StarWhite.svg"))].indexOf(String(imageCtrl.source)) >= 0
 
         objectName: "star" + index
         width: root.imageWidth
@@ -68,6 +75,8 @@ ListView {
             sourceSize.width: width
             sourceSize.height: height
             source: delegateRoot.rated || delegateRoot.highlighted ? root.fullImage : root.emptyImage
+            layer.enabled: delegateRoot.ownStar && !AccentShades.isStock(ZelkDesign.themeColor)
+            layer.effect: ColorOverlay { color: ZelkDesign.themeColor }
         }
 
         MouseArea {

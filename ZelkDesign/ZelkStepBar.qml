@@ -23,6 +23,7 @@ Item {
     // Room for every step's column at the widest status a step shows by itself.
     implicitWidth: 2 * margins + stepListView.count * (Math.ceil(statusMetrics.advanceWidth) + 40)
     implicitHeight: 110
+    opacity: enabled ? 1 : 0.3
 
     LoggingCategory {
         id: zelkLog
@@ -120,7 +121,7 @@ Item {
                 anchors.top: stepNameText.bottom
                 visible: !stepItem.current
                 text: stepItem.finished ? info : stepItem.current ? qsTr("In Progress") : "-"
-                color: stepItem.finished ? "white" : stepItem.current ? "#3ea2ff" : "#808080"
+                color: stepItem.finished ? ZelkDesign.brightTextColor : stepItem.current ? ZelkDesign.lightAccentColor : "#808080"
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 23
                 font.bold: true
@@ -208,7 +209,7 @@ Item {
                     anchors.fill: parent
                     visible: stepItem.current
                     radius: 19
-                    color: "#3ea2ff"
+                    color: ZelkDesign.lightAccentColor
                     border.color: "#c2c2c2"
                     border.width: root.stepDotBorderWidth + 2
                 }

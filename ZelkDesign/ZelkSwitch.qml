@@ -27,7 +27,7 @@ Switch {
             anchors.fill: parent
             radius: height / 2
             glowRadius: 2
-            fillColor: control.checked ? ZelkDesign.themeColor : "#262626"
+            fillColor: control.checked ? ZelkDesign.themeColor : ZelkDesign.fieldColor
 
             Behavior on fillColor {
                 ColorAnimation { duration: 100 }
@@ -53,7 +53,7 @@ Switch {
             radius: width / 2
             color: "#3f3f3f"
             border.width: 2
-            border.color: "#676767"
+            border.color: ZelkDesign.frameColor
 
             Behavior on x {
                 NumberAnimation { duration: 100 }
@@ -77,7 +77,7 @@ Switch {
             text: control.text
             font.family: ZelkDesign.fontFamily
             font.pixelSize: 16
-            color: "#9b9b9b"
+            color: ZelkDesign.textColor
             verticalAlignment: Text.AlignVCenter
             opacity: control.enabled ? 1.0 : 0.3
         }

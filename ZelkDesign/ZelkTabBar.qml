@@ -18,6 +18,9 @@ FocusScope {
 
     implicitWidth: 690
     implicitHeight: 55
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.PageTabList
 
     onCurrentIndexChanged: {
@@ -33,7 +36,7 @@ FocusScope {
         shadowVerticalOffset: 3
         shadowRadius: 16
         shadowColor: "#000000"
-        borderColor: "#676767"
+        borderColor: ZelkDesign.frameColor
     }
 
     TilePlate {
@@ -105,7 +108,7 @@ FocusScope {
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 23
                 font.weight: Font.DemiBold
-                color: delegateRoot.isCurrentTab ? "#3ea2ff" : "#8a8a8a"
+                color: delegateRoot.isCurrentTab ? ZelkDesign.lightAccentColor : "#8a8a8a"
                 horizontalAlignment: Text.AlignHCenter
                 verticalAlignment: Text.AlignVCenter
                 elide: Text.ElideRight

@@ -1,5 +1,6 @@
 import QtQuick 2.7
 import QtQuick.Controls 2.2
+import "."
 import "private"
 import "private/controlLook.js" as Look
 
@@ -16,7 +17,7 @@ TabButton {
         font.family: "Arial"
         font.pointSize: 15
         opacity: control.enabled ? 1.0 : 0.3
-        color: control.checked ? "#2e91ed" : "#747474"
+        color: control.checked ? ZelkDesign.themeColor : "#747474"
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight

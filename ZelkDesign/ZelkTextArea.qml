@@ -8,11 +8,12 @@ TextArea {
     id: control
 
     placeholderText: qsTr("Enter description")
+    opacity: enabled ? 1 : 0.3
 
     background: SunkenFrame {
-        shadowColor: "#1a1a1a"
+        shadowColor: ZelkDesign.fieldShadowColor
         shadowHorizontalOffset: control.focus ? 0 : 2
-        borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+        borderColor: control.focus ? ZelkDesign.themeColor : ZelkDesign.fieldBorderColor
     }
 
     FocusFrame {

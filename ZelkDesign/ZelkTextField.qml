@@ -11,14 +11,14 @@ TextField {
     implicitHeight: 42
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
-    color: enabled ? "#9b9b9b" : "#3F3F3F"
+    color: enabled ? ZelkDesign.textColor : ZelkDesign.disabledTextColor
     selectByMouse: true
     horizontalAlignment: TextInput.AlignHCenter
     verticalAlignment: TextInput.AlignVCenter
 
     background: SunkenFrame {
-        shadowColor: "#1a1a1a"
-        borderColor: control.focus ? ZelkDesign.themeColor : "#484848"
+        shadowColor: ZelkDesign.fieldShadowColor
+        borderColor: control.focus ? ZelkDesign.themeColor : ZelkDesign.fieldBorderColor
     }
 
     FocusFrame {

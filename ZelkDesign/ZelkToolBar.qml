@@ -92,7 +92,7 @@ Item {
                 Image {
                     id: iconImageCtrl
                     anchors.centerIn: parent
-                    source: (!control.active ? control.entry.inactiveImageSource
+                    source: (!control.enabled ? control.entry.inactiveImageSource
                                              : Look.highlighted(control) ? control.entry.activeImageSource
                                                                          : control.entry.normalImageSource) || ""
                 }
@@ -106,7 +106,7 @@ Item {
                     text: control.entry.label || ""
                     font.family: ZelkDesign.fontFamily
                     font.pixelSize: 16
-                    color: "#9b9b9b"
+                    color: ZelkDesign.textColor
                     horizontalAlignment: Text.AlignHCenter
                     Accessible.ignored: true
                 }
@@ -125,7 +125,7 @@ Item {
                     anchors.fill: parent
                     anchors.margins: -margins
                     visible: false
-                    strokeColor: "#2e91ed"
+                    strokeColor: ZelkDesign.themeColor
                     lineWidth: 3
                     path: Paths.stackedHighlight(width, height, toolBar.radius, margins, index, itemCount)
                 }
@@ -136,7 +136,7 @@ Item {
                     source: frameCanvas
                     radius: 8
                     spread: 0.2
-                    color: "#dd2e91ed"
+                    color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0xdd / 255)
                     smooth: true
                     cached: true
                 }

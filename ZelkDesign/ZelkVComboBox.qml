@@ -18,6 +18,9 @@ FocusScope {
 
     implicitWidth: itemWidth + 2 * margins
     implicitHeight: (model ? model.count : 0) * itemHeight + 2 * margins
+    opacity: enabled ? 1 : 0.3
+    // Dimmed as one picture, so that the glows do not show through the plates.
+    layer.enabled: !enabled
     Accessible.role: Accessible.List
 
     onCurrentIndexChanged: {
@@ -41,12 +44,12 @@ FocusScope {
         anchors.margins: root.margins
         radius: root.radius
         glowRadius: 3
-        fillColor: "#212121"
+        fillColor: ZelkDesign.trayColor
         shadowHorizontalOffset: 0
         shadowVerticalOffset: 0
         shadowRadius: 16
         shadowColor: "#000000"
-        borderColor: "#666666"
+        borderColor: ZelkDesign.trayBorderColor
     }
 
     Repeater {
@@ -102,7 +105,7 @@ FocusScope {
                 text: model.label
                 font.family: ZelkDesign.fontFamily
                 font.pointSize: 14
-                color: delegateRoot.isCurrentItem ? "#fdfdfd" : "#9b9b9b"
+                color: delegateRoot.isCurrentItem ? ZelkDesign.selectedTextColor : ZelkDesign.textColor
                 Accessible.ignored: true
             }
 

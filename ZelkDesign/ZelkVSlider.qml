@@ -17,6 +17,7 @@ Item {
 
     implicitWidth: 83
     implicitHeight: 480
+    opacity: enabled ? 1 : 0.3
 
     SkinnedSlider {
         id: slider
@@ -41,7 +42,7 @@ Item {
         anchors.horizontalCenter: slider.horizontalCenter
         anchors.bottom: slider.top
         text: root.upperLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }
@@ -52,7 +53,7 @@ Item {
         anchors.horizontalCenter: slider.horizontalCenter
         anchors.top: slider.bottom
         text: root.lowerLabel
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 18
     }
@@ -63,7 +64,7 @@ Item {
         anchors.right: parent.right
         anchors.verticalCenter: highLabel.verticalCenter
         text: root.unit
-        color: "#676767"
+        color: ZelkDesign.mutedTextColor
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 15
     }

@@ -2,6 +2,8 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
+import ".."
+import "accentShades.js" as AccentShades
 import "controlLook.js" as Look
 import "keyNavigation.js" as Nav
 
@@ -71,10 +73,10 @@ Slider {
                     height: innerItem.height
                     radius: control.backgroundRadius
                     gradient: Gradient {
-                        GradientStop { position: 0.0; color: "#184876" }
-                        GradientStop { position: 0.25; color: "#1a4d7c" }
-                        GradientStop { position: 0.5; color: "#4c96dc" }
-                        GradientStop { position: 1.0; color: "#2e91ed" }
+                        GradientStop { position: 0.0; color: AccentShades.follow(ZelkDesign.themeColor, "#184876") }
+                        GradientStop { position: 0.25; color: AccentShades.follow(ZelkDesign.themeColor, "#1a4d7c") }
+                        GradientStop { position: 0.5; color: AccentShades.follow(ZelkDesign.themeColor, "#4c96dc") }
+                        GradientStop { position: 1.0; color: ZelkDesign.themeColor }
                     }
                 }
             }
@@ -84,7 +86,7 @@ Slider {
             id: border
             anchors.fill: parent
             color: "transparent"
-            border.color: "#676767"
+            border.color: ZelkDesign.frameColor
             border.width: 2
             radius: Math.min(width, height) / 2
         }
@@ -106,7 +108,7 @@ Slider {
             anchors.fill: parent
             visible: false
             radius: width / 2
-            border.color: "#676767"
+            border.color: ZelkDesign.frameColor
             border.width: 2
             gradient: Gradient {
                 GradientStop { position: 0.0; color: "#2e2e2e" }

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import ".."
 import "gaugeMath.js" as GaugeMath
+import "accentShades.js" as AccentShades
 
 // A tick per step beside a slider, spread over the travel of the handle's
 // centre; the tick of the current value is blue and glows. Horizontal ticks
@@ -45,7 +46,7 @@ Item {
                 sourceComponent: RectangularGlow {
                     glowRadius: 10
                     spread: 0.2
-                    color: "#882e91ed"
+                    color: ZelkDesign.semiTransparent(ZelkDesign.themeColor, 0x88 / 255)
                     cornerRadius: gaugeLine.radius + glowRadius
                 }
             }
@@ -53,7 +54,7 @@ Item {
             Rectangle {
                 id: gaugeLine
                 objectName: "gaugeLine"
-                color: delegateRootItem.isCurrentValue ? "#2e8fea" : "#676767"
+                color: delegateRootItem.isCurrentValue ? AccentShades.follow(ZelkDesign.themeColor, "#2e8fea") : ZelkDesign.mutedTextColor
                 width: gauge.vertical ? (delegateRootItem.isCurrentValue ? 25 : 12)
                                       : (delegateRootItem.isCurrentValue ? 2 : 1)
                 height: gauge.vertical ? 2

@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtGraphicalEffects 1.0
+import ".."
 
 // The library's sunken field: a soft black glow around a framed well whose
 // flat fill lies under an inner shadow. Children are drawn on the fill, so
@@ -13,9 +14,9 @@ Item {
     readonly property alias frame: boundaryRect
     property real frameMargins: 0
     property real radius: 0
-    property color borderColor: "#676767"
+    property color borderColor: ZelkDesign.frameColor
     property real borderWidth: 2
-    property color fillColor: "#262626"
+    property color fillColor: ZelkDesign.fieldColor
     property real glowRadius: 0
     property real glowCornerRadius: radius + glowRadius
     property real shadowHorizontalOffset: 2

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QLoggingCategory>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -195,4 +196,91 @@ QString TestSupport::environment(const QString &name, const QString &fallback) c
 {
     const QString value = qEnvironmentVariable(qPrintable(name));
     return value.isEmpty() ? fallback : value;
+}
+
+QString TestSupport::fileText(const QString &path) const
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void TestSupport::useGreyText() const
+{
+    QQuickWindow::setTextRenderType(QQuickWindow::NativeTextRendering);
+}
+
+int TestSupport::frames(QQuickItem *item)
+{
+    QQuickWindow *window = item ? item->window() : nullptr;
+    if (!window)
+        return 0;
+    if (!m_counted.contains(window)) {
+        m_counted.insert(window);
+        connect(
+            window, &QQuickWindow::frameSwapped, this, [this] { m_frames.ref(); }, Qt::DirectConnection);
+    }
+    window->update();
+    return m_frames.loadAcquire();
+}
+
+void TestSupport::keep(const QString &name)
+{
+    m_kept.insert(name, m_image);
+}
+
+namespace {
+
+// Hue distance in degrees, or 360 for a grey.
+int hueDistance(const QColor &colour, int hue)
+{
+    if (colour.hsvHue() < 0 || hue < 0)
+        return 360;
+    const int d = qAbs(colour.hsvHue() - hue) % 360;
+    return std::min(d, 360 - d);
+}
+
+int chroma(const QColor &c)
+{
+    return std::max({ c.red(), c.green(), c.blue() }) - std::min({ c.red(), c.green(), c.blue() });
+}
+
+} // namespace
+
+QVariantMap TestSupport::compareWithKept(
+    QQuickItem *item, const QString &name, qreal margin, const QColor &from, const QColor &to) const
+{
+    const QImage kept = m_kept.value(name);
+    if (!item || kept.size() != m_image.size())
+        return {};
+    // Plainly of a hue: clearly coloured and near it. A tint: any colour near it.
+    constexpr int plainChroma = 24, plainHue = 20, tintChroma = 3, tintHue = 40, noise = 3;
+    const int oldHue = from.isValid() ? from.hsvHue() : -1;
+    const int newHue = to.isValid() ? to.hsvHue() : -1;
+    const QPoint start = toImage(item, -margin, -margin);
+    const QPoint end = toImage(item, item->width() + margin, item->height() + margin);
+    const QRect box = QRect(start, QSize(end.x() - start.x(), end.y() - start.y())).intersected(m_image.rect());
+    int largest = 0, accentPixels = 0, stayed = 0, strays = 0;
+    qint64 keptSum = 0, lastSum = 0;
+    for (int py = box.top(); py <= box.bottom(); ++py) {
+        for (int px = box.left(); px <= box.right(); ++px) {
+            const QColor before = QColor::fromRgba(kept.pixel(px, py));
+            const QColor after = QColor::fromRgba(m_image.pixel(px, py));
+            const int difference = std::max({ qAbs(before.red() - after.red()), qAbs(before.green() - after.green()),
+                qAbs(before.blue() - after.blue()) });
+            largest = std::max(largest, difference);
+            if (difference > noise) {
+                keptSum += before.red() + before.green() + before.blue();
+                lastSum += after.red() + after.green() + after.blue();
+            }
+            if (chroma(before) >= plainChroma && hueDistance(before, oldHue) <= plainHue) {
+                ++accentPixels;
+                if (chroma(after) < tintChroma || hueDistance(after, newHue) > plainHue)
+                    ++stayed;
+            } else if (difference > noise && (chroma(before) < tintChroma || hueDistance(before, oldHue) > tintHue)) {
+                ++strays;
+            }
+        }
+    }
+    return { { "largest", largest }, { "brightness", keptSum > 0 ? qreal(lastSum) / keptSum : 1.0 },
+        { "accentPixels", accentPixels }, { "stayed", stayed }, { "strays", strays } };
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QAtomicInt>
 #include <QColor>
+#include <QHash>
 #include <QImage>
 #include <QObject>
 #include <QPointF>
+#include <QSet>
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
 
 class QQuickItem;
+class QQuickWindow;
 
 // Pixel probes for tests: grab the real window an item is shown in (any
 // window, also a second top-level one, where Qt Quick Test's grabImage fails)
@@ -53,10 +57,35 @@ public:
     // A variable of the process environment, or the fallback when it is unset
     // or empty: lets a long-running test take a seed or a size from outside.
     Q_INVOKABLE QString environment(const QString &name, const QString &fallback = QString()) const;
+    // The text of a file or resource (":/..." or a path), empty when unreadable.
+    Q_INVOKABLE QString fileText(const QString &path) const;
+    // Text made from now on draws with grey antialiasing, whose edges carry
+    // no hue of their own (distance-field text here fringes in colour): for
+    // tests that sort pixels by hue.
+    Q_INVOKABLE void useGreyText() const;
+    // How many frames the item's window has shown since it was first asked
+    // here; asks for one more, which moves whatever animates in it on.
+    Q_INVOKABLE int frames(QQuickItem *item);
+    // Keeps the last grab under a name, to compare a later grab with it.
+    Q_INVOKABLE void keep(const QString &name);
+    // The last grab against a kept one, over the item's box grown by margin on
+    // every side: the largest channel difference ("largest"), the ratio of
+    // the summed channels of the pixels that differ ("brightness", last over
+    // kept: how far a dimmed part keeps its light) and, for a change
+    // of accent from `from` to `to`, "accentPixels" (kept pixels plainly of
+    // the old accent's hue), "stayed" (of those, how many do not show the new
+    // accent's hue) and "strays" (pixels without the old accent's tint that
+    // changed all the same).
+    Q_INVOKABLE QVariantMap compareWithKept(QQuickItem *item, const QString &name, qreal margin,
+        const QColor &from = QColor(), const QColor &to = QColor()) const;
 
 private:
     QPoint toImage(QQuickItem *item, qreal x, qreal y) const;
 
     QImage m_image;
+    QHash<QString, QImage> m_kept;
+    QSet<QQuickWindow *> m_counted;
+    // Counted on the thread that renders.
+    QAtomicInt m_frames;
     qreal m_ratio = 1;
 };
