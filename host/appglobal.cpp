@@ -2,6 +2,43 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+
+namespace {
+
+// QVariant's own == converts before comparing, so {"status": 1} would equal
+// {"status": true} and "7" would equal 7: a write that means something else
+// to the views would be dropped unannounced. Here a value equals another only
+// with the same type and the same value, maps and lists compared entry by entry.
+bool strictlyEqual(const QVariant &a, const QVariant &b);
+
+bool strictlyEqual(const QVariantMap &a, const QVariantMap &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (auto i = a.cbegin(), j = b.cbegin(); i != a.cend(); ++i, ++j) {
+        if (i.key() != j.key() || !strictlyEqual(i.value(), j.value()))
+            return false;
+    }
+    return true;
+}
+
+bool strictlyEqual(const QVariant &a, const QVariant &b)
+{
+    if (a.userType() != b.userType())
+        return false;
+    if (a.userType() == QMetaType::QVariantMap || a.userType() == QMetaType::QVariantHash)
+        return strictlyEqual(a.toMap(), b.toMap());
+    if (a.userType() == QMetaType::QVariantList) {
+        const QVariantList x = a.toList(), y = b.toList();
+        return std::equal(x.cbegin(), x.cend(), y.cbegin(), y.cend(),
+            [](const QVariant &v, const QVariant &w) { return strictlyEqual(v, w); });
+    }
+    return a == b;
+}
+
+} // namespace
+
 AppGlobal::AppGlobal(QObject *parent)
     : QObject(parent)
 {
@@ -42,7 +79,7 @@ void AppGlobal::setLanguage(QString language)
 
 void AppGlobal::setBusy(QVariantMap busy)
 {
-    if (m_busy == busy)
+    if (strictlyEqual(m_busy, busy))
         return;
     m_busy = busy;
     emit busyChanged(m_busy);
@@ -50,7 +87,7 @@ void AppGlobal::setBusy(QVariantMap busy)
 
 void AppGlobal::setProgressInfo(QVariantMap progressInfo)
 {
-    if (m_progressInfo == progressInfo)
+    if (strictlyEqual(m_progressInfo, progressInfo))
         return;
     m_progressInfo = progressInfo;
     emit progressInfoChanged(m_progressInfo);

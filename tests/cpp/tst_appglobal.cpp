@@ -1,6 +1,23 @@
 #include "appglobal.h"
+#include "startup.h"
 
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QQmlExpression>
 #include <QtTest>
+
+namespace {
+
+// A value with the types of all it holds spelled out, so that comparing two
+// does not convert the way QVariant's == does.
+QString typed(const QVariant &value)
+{
+    QString text;
+    QDebug(&text) << value;
+    return text;
+}
+
+} // namespace
 
 class TestAppGlobal : public QObject {
     Q_OBJECT
@@ -8,6 +25,8 @@ class TestAppGlobal : public QObject {
 private slots:
     void writes_data();
     void writes();
+    void scriptWrites_data();
+    void scriptWrites();
 };
 
 // Each row writes one property of a fresh backend in turn: a value equal to
@@ -52,6 +71,60 @@ void TestAppGlobal::writes()
     QCOMPARE(p.read(&app), stored);
     if (emissions > 0)
         QCOMPARE(spy.last().at(0), stored);
+}
+
+// Writers in documents hand over script values, which arrive as variants of
+// their own types: a map differing only in a type is another map, announced.
+void TestAppGlobal::scriptWrites_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<int>("emissions");
+
+    QTest::newRow("true after 1") << QByteArray("busy")
+                                  << QStringList { "{status: 1}", "{status: true}", "{status: true}" } << 2;
+    QTest::newRow("\"7\" after 7") << QByteArray("progressInfo")
+                                   << QStringList { "{visible: true, from: 7}", "{visible: true, from: '7'}" } << 2;
+    QTest::newRow("nested map") << QByteArray("busy")
+                                << QStringList { "{status: true, detail: {step: 1, of: [1, 2]}}",
+                                       "{status: true, detail: {step: '1', of: [1, 2]}}",
+                                       "{status: true, detail: {step: '1', of: [1, 2]}}" }
+                                << 2;
+    QTest::newRow("list in a map") << QByteArray("progressInfo")
+                                   << QStringList { "{visible: true, steps: [0, 1]}",
+                                          "{visible: true, steps: [0, true]}",
+                                          "{visible: true, steps: [0, true, null]}" }
+                                   << 3;
+    QTest::newRow("key added, then dropped")
+        << QByteArray("busy") << QStringList { "{status: false}", "{status: false, extra: 0}", "{status: false}" } << 3;
+    QTest::newRow("the same values again") << QByteArray("progressInfo")
+                                           << QStringList { "{visible: true, title: 'a', from: 0.5, to: 7.0}",
+                                                  "{visible: true, title: 'a', from: 0.5, to: 7}" }
+                                           << 1;
+}
+
+void TestAppGlobal::scriptWrites()
+{
+    QFETCH(QByteArray, property);
+    QFETCH(QStringList, values);
+    QFETCH(int, emissions);
+
+    QQmlEngine engine;
+    Startup::prepareEngine(&engine, {});
+    auto *app = qobject_cast<AppGlobal *>(engine.rootContext()->contextProperty("$app").value<QObject *>());
+    QVERIFY(app);
+    const QMetaProperty p = app->metaObject()->property(app->metaObject()->indexOfProperty(property));
+    QSignalSpy spy(app, p.notifySignal());
+    for (const QString &value : qAsConst(values)) {
+        QQmlExpression write(engine.rootContext(), nullptr, QStringLiteral("$app.%1 = %2").arg(property, value));
+        write.evaluate();
+        QVERIFY2(!write.hasError(), qPrintable(write.error().toString()));
+    }
+    QCOMPARE(spy.count(), emissions);
+    // Stored, and announced, as the last write gave it.
+    QQmlExpression last(engine.rootContext(), nullptr, "(" + values.last() + ")");
+    QCOMPARE(typed(p.read(app)), typed(last.evaluate().value<QJSValue>().toVariant()));
+    QCOMPARE(typed(spy.last().at(0)), typed(p.read(app)));
 }
 
 QTEST_GUILESS_MAIN(TestAppGlobal)
