@@ -27,6 +27,7 @@ private slots:
     void writes();
     void scriptWrites_data();
     void scriptWrites();
+    void warningNamesItsSource();
 };
 
 // Each row writes one property of a fresh backend in turn: a value equal to
@@ -125,6 +126,20 @@ void TestAppGlobal::scriptWrites()
     QQmlExpression last(engine.rootContext(), nullptr, "(" + values.last() + ")");
     QCOMPARE(typed(p.read(app)), typed(last.evaluate().value<QJSValue>().toVariant()));
     QCOMPARE(typed(spy.last().at(0)), typed(p.read(app)));
+}
+
+// Message patterns with %{file} and %{line} must point at the setter in
+// release builds too, not at "unknown:0".
+void TestAppGlobal::warningNamesItsSource()
+{
+    static QString location;
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &context,
+                                                                 const QString &) {
+        location = QStringLiteral("%1:%2").arg(QFileInfo(QString::fromUtf8(context.file)).fileName()).arg(context.line);
+    });
+    AppGlobal().setProgressValue(1);
+    qInstallMessageHandler(previous);
+    QVERIFY2(QRegularExpression("^appglobal\\.cpp:[1-9][0-9]*$").match(location).hasMatch(), qPrintable(location));
 }
 
 QTEST_GUILESS_MAIN(TestAppGlobal)
