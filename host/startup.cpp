@@ -8,6 +8,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QUrl>
 #include <QtQml>
@@ -26,6 +27,12 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params)
 {
     static const int registered = qmlRegisterType<AppGlobal>("CppBackend", 1, 0, "AppGlobal");
     Q_UNUSED(registered);
+    // Every view is drawn for the Default style. Without this, the style named
+    // by QT_QUICK_CONTROLS_STYLE (KDE Plasma sets it), -style or a
+    // qtquickcontrols2.conf would fill in all a document leaves unset. It can
+    // only be chosen before QtQuick.Controls is first imported: with the first engine.
+    static const bool styled = (QQuickStyle::setStyle(QStringLiteral("Default")), true);
+    Q_UNUSED(styled);
 
     engine->addImportPath(QStringLiteral("qrc:/"));
     auto *app = new AppGlobal(engine);

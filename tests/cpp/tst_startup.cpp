@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include <QQmlApplicationEngine>
+#include <QScreen>
 #include <QtTest>
 #include <xcb/xcb.h>
 
@@ -40,6 +41,51 @@ xcb_window_t findWindow(xcb_connection_t *c, qint64 pid)
     return XCB_WINDOW_NONE;
 }
 
+// Starts the tool and waits for its window.
+xcb_window_t startTool(QProcess &tool, xcb_connection_t *c, const QStringList &arguments)
+{
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.start(ORVANE_TOOL, arguments);
+    xcb_window_t window = XCB_WINDOW_NONE;
+    QDeadlineTimer deadline(30000);
+    while (tool.waitForStarted() && tool.state() == QProcess::Running
+        && (window = findWindow(c, tool.processId())) == XCB_WINDOW_NONE && !deadline.hasExpired())
+        QTest::qWait(50);
+    return window;
+}
+
+// Closed the way a window manager closes it (WM_DELETE_WINDOW).
+void closeWindow(xcb_connection_t *c, xcb_window_t window)
+{
+    xcb_client_message_event_t event = { XCB_CLIENT_MESSAGE, 32, 0, window, atom(c, "WM_PROTOCOLS"), {} };
+    event.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
+    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(c);
+}
+
+QImage grab(xcb_window_t window)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(window).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels that differ by more than rendering noise; all of them when the sizes differ.
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size() || a.isNull())
+        return qMax(a.width() * a.height(), b.width() * b.height()) + 1;
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto *p = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const auto *q = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (qAbs(qRed(p[x]) - qRed(q[x])) > 8 || qAbs(qGreen(p[x]) - qGreen(q[x])) > 8
+                || qAbs(qBlue(p[x]) - qBlue(q[x])) > 8)
+                ++count;
+        }
+    }
+    return count;
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -50,6 +96,11 @@ private slots:
     void params();
     void brokenRootIsReported();
     void windowOpensAndClosesCleanly();
+    void styleChoiceIgnored_data();
+    void styleChoiceIgnored();
+
+private:
+    QImage m_defaultLook; // the window in an environment that names no style
 };
 
 // Arguments are shell words, so bytes that are not UTF-8 can reach the
@@ -96,8 +147,7 @@ void TestStartup::brokenRootIsReported()
     QVERIFY(!Startup::loadRoot(&engine, QUrl::fromLocalFile(BROKEN_ROOT)));
 }
 
-// Closed the way a window manager closes it (WM_DELETE_WINDOW), the program
-// takes its ordinary path out.
+// Closed as a window manager closes it, the program takes its ordinary path out.
 void TestStartup::windowOpensAndClosesCleanly()
 {
     xcb_connection_t *c = xcb_connect(nullptr, nullptr);
@@ -105,19 +155,85 @@ void TestStartup::windowOpensAndClosesCleanly()
     if (xcb_connection_has_error(c))
         QSKIP("needs an X display");
     QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tool.start(ORVANE_TOOL, QStringList {});
-    QVERIFY(tool.waitForStarted());
-    xcb_window_t window = XCB_WINDOW_NONE;
-    QTRY_VERIFY_WITH_TIMEOUT((window = findWindow(c, tool.processId())) != XCB_WINDOW_NONE, 30000);
+    const xcb_window_t window = startTool(tool, c, {});
+    QVERIFY(window != XCB_WINDOW_NONE);
     QCOMPARE(tool.state(), QProcess::Running);
 
-    xcb_client_message_event_t event = { XCB_CLIENT_MESSAGE, 32, 0, window, atom(c, "WM_PROTOCOLS"), {} };
-    event.data.data32[0] = atom(c, "WM_DELETE_WINDOW");
-    xcb_send_event(c, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
-    xcb_flush(c);
+    closeWindow(c, window);
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.exitCode(), 0);
+}
+
+// The views are drawn for Qt Quick Controls' Default style: a style asked for
+// by the environment (KDE Plasma sets QT_QUICK_CONTROLS_STYLE), on the command
+// line or in a configuration file leaves the window exactly as it is.
+void TestStartup::styleChoiceIgnored_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QByteArray>("value");
+
+    QTest::newRow("QT_QUICK_CONTROLS_STYLE") << QStringList() << "QT_QUICK_CONTROLS_STYLE" << QByteArray("Material");
+    QTest::newRow("-style") << QStringList { "-style", "Material" } << QString() << QByteArray();
+    QTest::newRow("configuration file") << QStringList() << "QT_QUICK_CONTROLS_CONF"
+                                        << QByteArray("[Controls]\nStyle=Universal\n");
+}
+
+void TestStartup::styleChoiceIgnored()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, variable);
+    QFETCH(QByteArray, value);
+
+    xcb_connection_t *c = xcb_connect(nullptr, nullptr);
+    auto disconnect = qScopeGuard([c] { xcb_disconnect(c); });
+    if (xcb_connection_has_error(c))
+        QSKIP("needs an X display");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("QT_QUICK_CONTROLS_STYLE");
+    environment.remove("QT_QUICK_CONTROLS_CONF");
+
+    if (m_defaultLook.isNull()) {
+        QProcess tool;
+        tool.setProcessEnvironment(environment);
+        const xcb_window_t window = startTool(tool, c, {});
+        QVERIFY(window != XCB_WINDOW_NONE);
+        // Drawn once nothing has changed for half a second.
+        QImage shot = grab(window);
+        QElapsedTimer still;
+        still.start();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QImage next = grab(window);
+                if (differingPixels(next, shot) != 0 || next.pixel(10, 10) == next.pixel(400, 400)) {
+                    shot = next;
+                    still.restart();
+                }
+                return still.elapsed() > 500;
+            }(),
+            30000);
+        m_defaultLook = shot;
+        closeWindow(c, window);
+        QVERIFY(tool.waitForFinished(30000));
+    }
+
+    QTemporaryFile configuration;
+    if (variable == "QT_QUICK_CONTROLS_CONF") {
+        QVERIFY(configuration.open());
+        configuration.write(value);
+        configuration.close();
+        value = QFile::encodeName(configuration.fileName());
+    }
+    if (!variable.isEmpty())
+        environment.insert(variable, QString::fromUtf8(value));
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    const xcb_window_t window = startTool(tool, c, arguments);
+    QVERIFY(window != XCB_WINDOW_NONE);
+    QTRY_COMPARE_WITH_TIMEOUT(differingPixels(grab(window), m_defaultLook), 0, 30000);
+    closeWindow(c, window);
+    QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitCode(), 0);
 }
 
