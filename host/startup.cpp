@@ -3,6 +3,8 @@
 #include "appglobal.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QQmlApplicationEngine>
@@ -11,7 +13,50 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QUrl>
+#include <QVector>
 #include <QtQml>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// What Qt logs while the application object opens the display, kept until
+// it is known whether a display could be opened at all.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray file;
+    QByteArray function;
+    QByteArray category;
+    int line;
+    QString text;
+};
+
+QVector<HeldMessage> heldMessages;
+QByteArray programName;
+
+const char *orNull(const QByteArray &text)
+{
+    return text.isNull() ? nullptr : text.constData();
+}
+
+// Without a display Qt names its platform plugin, suggests reinstalling and
+// aborts; a user is better served by one line that says what is missing.
+void holdMessage(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type == QtFatalMsg) {
+        const char *name = programName.constData();
+        std::fprintf(stderr,
+            "%s: no display could be opened; to run it without one, use a virtual display"
+            " (xvfb-run -a %s) or draw off screen (QT_QUICK_BACKEND=software %s -platform offscreen)\n",
+            name, name, name);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages.append({ type, context.file, context.function, context.category, context.line, text });
+}
+
+} // namespace
 
 namespace Startup {
 
@@ -74,7 +119,16 @@ void shutdown(QQmlApplicationEngine *engine)
 
 int run(int &argc, char **argv, const QUrl &root)
 {
+    programName = QFile::encodeName(QFileInfo(QFile::decodeName(argv[0])).fileName());
+    const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QGuiApplication app(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage &message : qAsConst(heldMessages)) {
+        const QMessageLogContext context(
+            orNull(message.file), message.line, orNull(message.function), orNull(message.category));
+        previous(message.type, context, message.text);
+    }
+    heldMessages.clear();
 
     auto *engine = new QQmlApplicationEngine;
     prepareEngine(engine, argumentList(argc, argv));

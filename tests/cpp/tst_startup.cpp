@@ -98,6 +98,8 @@ private slots:
     void windowOpensAndClosesCleanly();
     void styleChoiceIgnored_data();
     void styleChoiceIgnored();
+    void noDisplay_data();
+    void noDisplay();
 
 private:
     QImage m_defaultLook; // the window in an environment that names no style
@@ -235,6 +237,41 @@ void TestStartup::styleChoiceIgnored()
     closeWindow(c, window);
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitCode(), 0);
+}
+
+// Started where no display can be opened, the program says so in one line,
+// with the ways to run it headless, and fails with status 1 instead of aborting.
+void TestStartup::noDisplay_data()
+{
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("DISPLAY unset") << QString();
+    QTest::newRow("no server at DISPLAY") << ":65534";
+}
+
+void TestStartup::noDisplay()
+{
+    QFETCH(QString, display);
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    if (display.isEmpty())
+        environment.remove("DISPLAY");
+    else
+        environment.insert("DISPLAY", display);
+    QProcess tool;
+    tool.setProcessEnvironment(environment);
+    tool.start(ORVANE_TOOL, { "words", "for", "the", "documents" });
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tool.exitCode(), 1);
+    const QStringList lines = QString::fromLocal8Bit(tool.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains("no display could be opened") && lines.first().contains("xvfb-run")
+            && lines.first().contains("-platform offscreen"),
+        qPrintable(lines.first()));
+    QCOMPARE(tool.readAllStandardOutput(), QByteArray());
 }
 
 QTEST_MAIN(TestStartup)
