@@ -14,6 +14,8 @@ ApplicationWindow {
     width: 800
     height: 800
     title: qsTr("Orvane Tool")
+    // Laid out left to right only; controls would mirror for a locale written right to left.
+    locale: Qt.locale().textDirection === Qt.RightToLeft ? Qt.locale("en") : Qt.locale()
 
     overlay.modal: BluredCover {
         bluredTarget: backgroundRect
