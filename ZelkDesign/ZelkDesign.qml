@@ -11,8 +11,12 @@ QtObject {
     property string faSolid: faSolidFontLoader.name
     property string faBrands: faBrandsFontLoader.name
 
+    // Takes whatever a color property takes: a color, "#rrggbb", "#aarrggbb" or
+    // a name. A string has no channels of its own; tinting with a transparent
+    // colour is how a script gets the color it names, unchanged.
     function semiTransparent(prevColor, alpha) {
-        return Qt.rgba(prevColor.r, prevColor.g, prevColor.b, alpha);
+        var c = Qt.tint(prevColor, "transparent");
+        return Qt.rgba(c.r, c.g, c.b, alpha);
     }
 
     property FontLoader fontLoaderRegular: FontLoader { source: "../fonts/NotoSansDisplay-Regular.ttf" }

@@ -32,6 +32,24 @@ TestCase {
         });
     }
 
+    // Any colour QML takes comes back with its red, green and blue and the given
+    // alpha; the colour's own alpha is replaced, not multiplied.
+    function test_semiTransparent_data() {
+        return [
+            { tag: "theme color", color: ZelkDesign.themeColor, alpha: 0.5, rgb: [46, 145, 237] },
+            { tag: "#rrggbb", color: "#2e91ed", alpha: 0.25, rgb: [46, 145, 237] },
+            { tag: "#aarrggbb", color: "#33ff8000", alpha: 1, rgb: [255, 128, 0] },
+            { tag: "name", color: "steelblue", alpha: 0, rgb: [70, 130, 180] },
+            { tag: "Qt.rgba", color: Qt.rgba(1, 1, 1, 0.2), alpha: 0.75, rgb: [255, 255, 255] }
+        ];
+    }
+
+    function test_semiTransparent(data) {
+        var c = ZelkDesign.semiTransparent(data.color, data.alpha);
+        compare([Math.round(c.r * 255), Math.round(c.g * 255), Math.round(c.b * 255)], data.rgb);
+        fuzzyCompare(c.a, data.alpha, 1 / 255);
+    }
+
     // Advances straight from the files' metrics tables: 'W' is 876 units wide
     // in the Regular file and 943 in the Bold one (1000 units per em). A bold
     // drawn by emboldening the Regular file would measure neither.
