@@ -10,7 +10,7 @@ import "private/outlinePaths.js" as Paths
 Item {
     id: root
 
-    property string title: "Additional Options"
+    property string title: qsTr("Additional Options")
     property real titleHeight: 64
     property real radius: 15
     property real titleFontSize: 16

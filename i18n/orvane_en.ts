@@ -193,6 +193,11 @@
 <context>
     <name>ZelkExpandableToolPanel</name>
     <message>
+        <location filename="../ZelkDesign/ZelkExpandableToolPanel.qml" line="12"/>
+        <source>Additional Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../ZelkDesign/ZelkExpandableToolPanel.qml" line="167"/>
         <source>Collapse</source>
         <translation type="unfinished"></translation>
