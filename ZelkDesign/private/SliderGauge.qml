@@ -8,7 +8,8 @@ import "accentShades.js" as AccentShades
 // A tick per step beside a slider, spread over the travel of the handle's
 // centre; the tick of the current value is blue and glows. Horizontal ticks
 // hang down with their values below; vertical ones point right with their
-// values at their ends.
+// values at their ends. Where ticks would stand closer than a pixel, only
+// every stride-th is drawn; the first, the last and the current always are.
 Item {
     id: gauge
 
@@ -20,23 +21,33 @@ Item {
     // Values are only ever shown for the first, the last and the current tick.
     property bool valuesVisible: true
     readonly property int gaugeCount: GaugeMath.tickCount(from, to, stepSize)
+    // The tick whose step value is the value, -1 when there is none.
+    readonly property int currentIndex: GaugeMath.currentIndex(value, from, stepSize, gaugeCount)
+    readonly property int stride: GaugeMath.stride(vertical ? height : width, gaugeCount)
+    readonly property int drawnCount: GaugeMath.drawnCount(gaugeCount, stride)
 
+    // The drawn ticks, then one more place for the current tick: a value
+    // change moves that one tick instead of restyling two.
     Repeater {
-        model: gauge.gaugeCount
+        model: gauge.gaugeCount > 0 ? gauge.drawnCount + 1 : 0
 
         Item {
             id: delegateRootItem
 
-            readonly property real stepValue: GaugeMath.stepValue(gauge.from, gauge.stepSize, index)
-            readonly property bool isCurrentValue: GaugeMath.isCurrent(gauge.value, gauge.from, gauge.stepSize, index)
+            readonly property bool isCurrentValue: index === gauge.drawnCount
+            readonly property int tickIndex: isCurrentValue ? gauge.currentIndex
+                                                            : GaugeMath.drawnTick(index, gauge.gaugeCount, gauge.stride)
+            readonly property real stepValue: GaugeMath.stepValue(gauge.from, gauge.stepSize, tickIndex)
             readonly property real offset: GaugeMath.tickOffset(gauge.vertical ? gauge.height : gauge.width,
-                                                                gauge.gaugeCount, index)
+                                                                gauge.gaugeCount, tickIndex)
 
-            objectName: "tick" + index
+            objectName: isCurrentValue ? "currentTick" : "tick" + tickIndex
             x: gauge.vertical ? 0 : offset - 0.5
             y: gauge.vertical ? offset - 1 : 0
             width: gauge.vertical ? gauge.width : 1
             height: gauge.vertical ? 2 : gauge.height
+            // The current tick draws itself over the plain one it replaces.
+            visible: isCurrentValue ? tickIndex >= 0 : tickIndex !== gauge.currentIndex
 
             // Only the current tick glows; a glow is costly to create, so the
             // other ticks have none rather than a hidden one.
@@ -64,8 +75,9 @@ Item {
             // Values show at three ticks at most; the others get no label at
             // all, since text is what a gauge of many ticks spends most on.
             Loader {
-                active: gauge.valuesVisible
-                        && (delegateRootItem.isCurrentValue || index === 0 || index === gauge.gaugeCount - 1)
+                active: gauge.valuesVisible && delegateRootItem.visible
+                        && (delegateRootItem.isCurrentValue || delegateRootItem.tickIndex === 0
+                            || delegateRootItem.tickIndex === gauge.gaugeCount - 1)
                 sourceComponent: Label {
                     objectName: "valueLabel"
                     x: gauge.vertical ? delegateRootItem.width - width : (delegateRootItem.width - width) / 2
