@@ -11,7 +11,8 @@ namespace Startup {
 // The arguments Qt left after consuming its own options, program path excluded.
 QStringList argumentList(int argc, char **argv);
 
-// Everything the documents rely on before the first binding runs: the backend
+// Everything the documents rely on before the first binding runs: the
+// Default Qt Quick Controls style (pinned with the first engine), the backend
 // type, the "qrc:/" import path, `$app` (owned by the engine) and `$params`.
 // The executable and the QML test runner both go through here.
 void prepareEngine(QQmlEngine *engine, const QStringList &params);
@@ -30,7 +31,8 @@ void shutdown(QQmlApplicationEngine *engine);
 // The whole life of a program that shows one root document: the application
 // object, the engine set up as above, the event loop and the shut-down. The
 // executable and the benchmark programs share it, so they start alike.
-// Returns the exit status (1 when the root document could not be created).
+// Returns the exit status (1 when the root document could not be created);
+// without a display it says so in one line and exits with status 1.
 int run(int &argc, char **argv, const QUrl &root);
 
 } // namespace Startup
