@@ -59,6 +59,7 @@ TestCase {
     function test_gauge_data() {
         return [
             { tag: "float steps", from: 0.7, to: 3.0, step: 0.1, count: 24 },
+            { tag: "range not a whole number of steps", from: 0.0, to: 1.0, step: 0.3, count: 4 },
             { tag: "from equals to", from: 0.5, to: 0.5, step: 0.1, count: 1 },
             { tag: "step larger than range", from: 0.0, to: 1.0, step: 5, count: 1 },
             { tag: "continuous", from: 0.0, to: 1.0, step: 0, count: 0 },
@@ -80,6 +81,10 @@ TestCase {
             verify(isFinite(centre.x) && isFinite(centre.y), "finite handle");
             if (data.count === 1)
                 compare(ticksOf(control)[0].x, vertical ? 0 : -0.5);
+            // However many, the ticks spread over the whole travel.
+            var gauge = findChild(control, "gaugeItem"), last = findChild(gauge, "tick" + (data.count - 1));
+            if (data.count > 1)
+                compare(vertical ? last.y + 1 : last.x + 0.5, vertical ? gauge.height : gauge.width);
         });
     }
 
