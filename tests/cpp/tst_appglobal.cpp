@@ -44,6 +44,11 @@ void TestAppGlobal::writes_data()
     const QVariantMap idle { { "status", false }, { "reason", QString() } };
     QTest::newRow("language") << QByteArray("language") << QVariantList { "en", "de", "de" } << 1 << QVariant("de");
     QTest::newRow("busy") << QByteArray("busy") << QVariantList { idle, busy, busy } << 1 << QVariant(busy);
+    // A writer in C++ may nest a hash; its values are compared strictly too.
+    const QVariantMap hashed { { "status", true }, { "detail", QVariantHash { { "step", 1 } } } };
+    const QVariantMap rehashed { { "status", true }, { "detail", QVariantHash { { "step", true } } } };
+    QTest::newRow("busy, nested hash") << QByteArray("busy") << QVariantList { hashed, rehashed, rehashed } << 2
+                                       << QVariant(rehashed);
     QTest::newRow("progressInfo") << QByteArray("progressInfo") << QVariantList { info, info } << 1 << QVariant(info);
     QTest::newRow("langToken is read-only") << QByteArray("langToken") << QVariantList { "x" } << 0 << QVariant("");
     // By qFuzzyCompare's relative rule, under which zero equals no other value.
