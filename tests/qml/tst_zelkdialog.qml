@@ -11,7 +11,16 @@ TestCase {
     width: 800
     height: 700
 
-    Component { id: dialogComponent; ZelkDialog { x: 100; y: 150; parent: testCase } }
+    Component {
+        id: dialogComponent
+        ZelkDialog {
+            x: 100
+            y: 150
+            parent: testCase
+
+            ZelkButton { objectName: "inside"; y: 200; text: "OK" }
+        }
+    }
 
     function openDialog(props) {
         var dialog = createTemporaryObject(dialogComponent, testCase, props);
@@ -59,21 +68,34 @@ TestCase {
         dragTo(dialog, [100, 30], data.back, [data.at[0] + data.back[0], data.at[1] + data.back[1]]);
     }
 
-    // The cross lights up under the pointer and closes the dialog; presses
-    // outside leave it open.
-    function test_closing() {
+    // The cross, which lights up under the pointer, and Escape with the focus
+    // inside close the dialog; a press outside leaves it open.
+    function test_closing_data() {
+        return [
+            { tag: "the cross", closes: true },
+            { tag: "Escape", key: Qt.Key_Escape, closes: true },
+            { tag: "a press outside", at: [700, 650], closes: false }
+        ];
+    }
+
+    function test_closing(data) {
         var dialog = openDialog({});
         var cross = Qt.point(dialog.x + 476 - 5 - 59 / 2 - 2, dialog.y + 5 + 30 + 2);
-        var crossIs = function(colour) {
-            return TestSupport.grab(testCase)
-                && TestSupport.near(TestSupport.average(testCase, cross.x - 1, cross.y - 1, 2, 2), colour, 12);
-        };
-        tryVerify(function() { return crossIs("#b7b7b7"); }, 3000, "grey cross at rest");
-        mouseMove(testCase, cross.x + 10, cross.y);
-        tryVerify(function() { return crossIs("#2e91ed"); }, 3000, "blue cross under the pointer");
-        mouseClick(testCase, 700, 650);
-        verify(dialog.opened, "a press outside leaves it open");
-        mouseClick(testCase, cross.x, cross.y);
-        tryCompare(dialog, "visible", false);
+        if (data.key) {
+            findChild(dialog.contentItem, "inside").forceActiveFocus();
+            keyClick(data.key);
+        } else if (data.at) {
+            mouseClick(testCase, data.at[0], data.at[1]);
+        } else {
+            var crossIs = function(colour) {
+                return TestSupport.grab(testCase)
+                    && TestSupport.near(TestSupport.average(testCase, cross.x - 1, cross.y - 1, 2, 2), colour, 12);
+            };
+            tryVerify(function() { return crossIs("#b7b7b7"); }, 3000, "grey cross at rest");
+            mouseMove(testCase, cross.x + 10, cross.y);
+            tryVerify(function() { return crossIs("#2e91ed"); }, 3000, "blue cross under the pointer");
+            mouseClick(testCase, cross.x, cross.y);
+        }
+        tryCompare(dialog, "visible", !data.closes);
     }
 }
