@@ -94,7 +94,7 @@ ApplicationWindow {
                 anchors.left: parent.left
                 anchors.bottom: parent.bottom
                 anchors.margins: 20
-                text: qsTr("%1 components").arg(34)
+                text: qsTr("%1 components").arg(publishedTypes.length)
                 color: "#676767"
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 14
