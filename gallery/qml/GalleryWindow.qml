@@ -106,14 +106,18 @@ ApplicationWindow {
             Layout.fillHeight: true
             currentIndex: window.currentPage
 
-            ButtonsPage { active: window.currentPage === 0; title: window.pageTitles[0] }
-            TogglesPage { active: window.currentPage === 1; title: window.pageTitles[1] }
-            SelectorsPage { active: window.currentPage === 2; title: window.pageTitles[2] }
-            SlidersPage { active: window.currentPage === 3; title: window.pageTitles[3] }
-            ProgressPage { active: window.currentPage === 4; title: window.pageTitles[4] }
-            PanelsPage { active: window.currentPage === 5; title: window.pageTitles[5] }
-            NotationsPage { active: window.currentPage === 6; title: window.pageTitles[6] }
-            ChoosersPage { active: window.currentPage === 7; title: window.pageTitles[7] }
+            // Each page is built the first time it is shown, so start-up builds
+            // only the one on screen, and that one after the window's first
+            // frame, in slices: the window shows at once and the cards follow.
+            // A page chosen later is built at once, so it never shows empty.
+            PageLoader { shown: window.currentPage === 0; asynchronous: true; sourceComponent: ButtonsPage { active: window.currentPage === 0; title: window.pageTitles[0] } }
+            PageLoader { shown: window.currentPage === 1; sourceComponent: TogglesPage { active: window.currentPage === 1; title: window.pageTitles[1] } }
+            PageLoader { shown: window.currentPage === 2; sourceComponent: SelectorsPage { active: window.currentPage === 2; title: window.pageTitles[2] } }
+            PageLoader { shown: window.currentPage === 3; sourceComponent: SlidersPage { active: window.currentPage === 3; title: window.pageTitles[3] } }
+            PageLoader { shown: window.currentPage === 4; sourceComponent: ProgressPage { active: window.currentPage === 4; title: window.pageTitles[4] } }
+            PageLoader { shown: window.currentPage === 5; sourceComponent: PanelsPage { active: window.currentPage === 5; title: window.pageTitles[5] } }
+            PageLoader { shown: window.currentPage === 6; sourceComponent: NotationsPage { active: window.currentPage === 6; title: window.pageTitles[6] } }
+            PageLoader { shown: window.currentPage === 7; sourceComponent: ChoosersPage { active: window.currentPage === 7; title: window.pageTitles[7] } }
         }
     }
 }
