@@ -16,7 +16,9 @@ ApplicationWindow {
     visible: true
     width: 1280
     height: 800
-    title: qsTr("ZelkDesign Gallery")
+    // The count stays out of the pages' images, so that a new control changes
+    // only the image of its own page.
+    title: qsTr("ZelkDesign Gallery: %1 components").arg(publishedTypes.length)
 
     background: Rectangle {
         gradient: Gradient {
@@ -88,16 +90,6 @@ ApplicationWindow {
                         }
                     }
                 }
-            }
-
-            Text {
-                anchors.left: parent.left
-                anchors.bottom: parent.bottom
-                anchors.margins: 20
-                text: qsTr("%1 components").arg(publishedTypes.length)
-                color: "#676767"
-                font.family: ZelkDesign.fontFamily
-                font.pixelSize: 14
             }
         }
 

@@ -110,6 +110,7 @@ void TestGallery::everyPublishedTypeOnAPage()
     QObject *window = engine.rootObjects().constFirst();
     const int pages = window->property("pageNames").toStringList().size();
     QCOMPARE(pages, 8);
+    QVERIFY(window->property("title").toString().contains(QStringLiteral("%1 components").arg(published.size())));
 
     QList<QObject *> loaders;
     for (QObject *object : window->findChildren<QObject *>()) {
