@@ -48,8 +48,8 @@ void Snapshot::showPage(int index)
     m_window->update();
 }
 
-// The page on screen at start is built after the window's first frame, in
-// slices, so its loader may still be empty when the first frames come.
+// The page on screen at start is built after the window's first frame, so
+// its loader is still empty when the first frames come.
 bool Snapshot::pageBuilt() const
 {
     const QList<QObject *> objects = m_window->findChildren<QObject *>();

@@ -8,6 +8,8 @@ ApplicationWindow {
     id: window
 
     property int currentPage: 0
+    // True once the window has shown its first frame.
+    property bool started: false
     // File names of the snapshot images, one per page, in page order.
     readonly property var pageNames: ["buttons", "toggles", "selectors", "sliders", "progress", "panels", "notations", "choosers"]
     readonly property var pageTitles: [qsTr("Buttons and inputs"), qsTr("Toggles"), qsTr("Selectors"), qsTr("Sliders"),
@@ -19,6 +21,9 @@ ApplicationWindow {
     // The count stays out of the pages' images, so that a new control changes
     // only the image of its own page.
     title: qsTr("ZelkDesign Gallery: %1 components").arg(publishedTypes.length)
+
+    // Emitted on the render thread; the handler runs queued, on this one.
+    onFrameSwapped: started = true
 
     background: Rectangle {
         gradient: Gradient {
@@ -99,10 +104,9 @@ ApplicationWindow {
             currentIndex: window.currentPage
 
             // Each page is built the first time it is shown, so start-up builds
-            // only the one on screen, and that one after the window's first
-            // frame, in slices: the window shows at once and the cards follow.
-            // A page chosen later is built at once, so it never shows empty.
-            PageLoader { shown: window.currentPage === 0; asynchronous: true; sourceComponent: ButtonsPage { active: window.currentPage === 0; title: window.pageTitles[0] } }
+            // only the one on screen, and that one once the window has shown
+            // its first frame: the window appears at once and the cards follow.
+            PageLoader { shown: window.currentPage === 0 && window.started; sourceComponent: ButtonsPage { active: window.currentPage === 0; title: window.pageTitles[0] } }
             PageLoader { shown: window.currentPage === 1; sourceComponent: TogglesPage { active: window.currentPage === 1; title: window.pageTitles[1] } }
             PageLoader { shown: window.currentPage === 2; sourceComponent: SelectorsPage { active: window.currentPage === 2; title: window.pageTitles[2] } }
             PageLoader { shown: window.currentPage === 3; sourceComponent: SlidersPage { active: window.currentPage === 3; title: window.pageTitles[3] } }
