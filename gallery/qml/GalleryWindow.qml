@@ -1,7 +1,6 @@
 import QtQuick 2.9
 import QtQuick.Window 2.3
 import QtQuick.Controls 2.2
-import QtQuick.Layouts 1.3
 import ZelkDesign 1.0
 
 ApplicationWindow {
@@ -32,88 +31,84 @@ ApplicationWindow {
         }
     }
 
-    RowLayout {
-        anchors.fill: parent
-        spacing: 0
+    Rectangle {
+        id: sidebar
+        width: 210
+        height: parent.height
+        color: "#141414"
 
-        Rectangle {
-            Layout.fillHeight: true
-            Layout.preferredWidth: 210
-            color: "#141414"
+        Column {
+            anchors.fill: parent
+            anchors.topMargin: 20
+            spacing: 4
 
-            Column {
-                anchors.fill: parent
-                anchors.topMargin: 20
-                spacing: 4
+            Text {
+                x: 20
+                height: 50
+                text: "ZelkDesign"
+                color: "#f9f9f9"
+                font.family: ZelkDesign.fontFamily
+                font.pixelSize: 26
+                font.bold: true
+            }
 
-                Text {
-                    x: 20
-                    height: 50
-                    text: "ZelkDesign"
-                    color: "#f9f9f9"
-                    font.family: ZelkDesign.fontFamily
-                    font.pixelSize: 26
-                    font.bold: true
-                }
+            Repeater {
+                model: window.pageTitles
 
-                Repeater {
-                    model: window.pageTitles
+                ItemDelegate {
+                    id: familyButton
 
-                    ItemDelegate {
-                        id: familyButton
+                    readonly property bool current: window.currentPage === index
 
-                        readonly property bool current: window.currentPage === index
+                    width: parent.width
+                    height: 48
+                    hoverEnabled: true
+                    onClicked: window.currentPage = index
 
-                        width: parent.width
-                        height: 48
-                        hoverEnabled: true
-                        onClicked: window.currentPage = index
+                    contentItem: Text {
+                        leftPadding: 14
+                        text: modelData
+                        verticalAlignment: Text.AlignVCenter
+                        color: familyButton.current ? ZelkDesign.themeColor
+                                                    : familyButton.hovered ? "#c1c1c1" : "#9b9b9b"
+                        font.family: ZelkDesign.fontFamily
+                        font.pixelSize: 18
+                        font.bold: familyButton.current
+                    }
 
-                        contentItem: Text {
-                            leftPadding: 14
-                            text: modelData
-                            verticalAlignment: Text.AlignVCenter
-                            color: familyButton.current ? ZelkDesign.themeColor
-                                                        : familyButton.hovered ? "#c1c1c1" : "#9b9b9b"
-                            font.family: ZelkDesign.fontFamily
-                            font.pixelSize: 18
-                            font.bold: familyButton.current
+                    background: Rectangle {
+                        gradient: Gradient {
+                            GradientStop { position: 0.0; color: familyButton.current ? "#202020" : "#141414" }
+                            GradientStop { position: 1.0; color: familyButton.current ? "#080808" : "#141414" }
                         }
 
-                        background: Rectangle {
-                            gradient: Gradient {
-                                GradientStop { position: 0.0; color: familyButton.current ? "#202020" : "#141414" }
-                                GradientStop { position: 1.0; color: familyButton.current ? "#080808" : "#141414" }
-                            }
-
-                            Rectangle {
-                                width: 4
-                                height: parent.height
-                                visible: familyButton.current
-                                color: ZelkDesign.themeColor
-                            }
+                        Rectangle {
+                            width: 4
+                            height: parent.height
+                            visible: familyButton.current
+                            color: ZelkDesign.themeColor
                         }
                     }
                 }
             }
         }
+    }
 
-        StackLayout {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            currentIndex: window.currentPage
+    Item {
+        anchors.left: sidebar.right
+        anchors.right: parent.right
+        height: parent.height
 
-            // Each page is built the first time it is shown, so start-up builds
-            // only the one on screen, and that one once the window has shown
-            // its first frame: the window appears at once and the cards follow.
-            PageLoader { shown: window.currentPage === 0 && window.started; sourceComponent: ButtonsPage { active: window.currentPage === 0; title: window.pageTitles[0] } }
-            PageLoader { shown: window.currentPage === 1; sourceComponent: TogglesPage { active: window.currentPage === 1; title: window.pageTitles[1] } }
-            PageLoader { shown: window.currentPage === 2; sourceComponent: SelectorsPage { active: window.currentPage === 2; title: window.pageTitles[2] } }
-            PageLoader { shown: window.currentPage === 3; sourceComponent: SlidersPage { active: window.currentPage === 3; title: window.pageTitles[3] } }
-            PageLoader { shown: window.currentPage === 4; sourceComponent: ProgressPage { active: window.currentPage === 4; title: window.pageTitles[4] } }
-            PageLoader { shown: window.currentPage === 5; sourceComponent: PanelsPage { active: window.currentPage === 5; title: window.pageTitles[5] } }
-            PageLoader { shown: window.currentPage === 6; sourceComponent: NotationsPage { active: window.currentPage === 6; title: window.pageTitles[6] } }
-            PageLoader { shown: window.currentPage === 7; sourceComponent: ChoosersPage { active: window.currentPage === 7; title: window.pageTitles[7] } }
-        }
+        // Each page is built the first time it is shown, so start-up builds
+        // only the one on screen, and that one once the window has shown
+        // its first frame: the window appears at once and the cards follow.
+        PageLoader { shown: window.currentPage === 0; canBuild: window.started; title: window.pageTitles[0]; source: "ButtonsPage.qml" }
+        PageLoader { shown: window.currentPage === 1; title: window.pageTitles[1]; source: "TogglesPage.qml" }
+        PageLoader { shown: window.currentPage === 2; title: window.pageTitles[2]; source: "SelectorsPage.qml" }
+        PageLoader { shown: window.currentPage === 3; title: window.pageTitles[3]; source: "SlidersPage.qml" }
+        PageLoader { shown: window.currentPage === 4; title: window.pageTitles[4]; source: "ProgressPage.qml" }
+        PageLoader { shown: window.currentPage === 5; title: window.pageTitles[5]; source: "PanelsPage.qml" }
+        PageLoader { shown: window.currentPage === 6; title: window.pageTitles[6]; source: "NotationsPage.qml" }
+        PageLoader { shown: window.currentPage === 7; title: window.pageTitles[7]; source: "ChoosersPage.qml" }
     }
 }
