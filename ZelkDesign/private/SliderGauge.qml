@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import ".."
 import "gaugeMath.js" as GaugeMath
+import "mirroring.js" as Mirroring
 
 // A tick per step beside a slider, spread over the travel of the handle's
 // centre; the tick of the current value is blue and glows. Horizontal ticks
@@ -16,6 +17,8 @@ Item {
     property real stepSize
     property real value
     property bool vertical: false
+    // Mirrored, horizontal ticks run from the right and vertical ones point left.
+    property bool mirrored: false
     // Values are only ever shown for the first, the last and the current tick.
     property bool valuesVisible: true
     readonly property int gaugeCount: GaugeMath.tickCount(from, to, stepSize)
@@ -32,7 +35,7 @@ Item {
                                                                 gauge.gaugeCount, index)
 
             objectName: "tick" + index
-            x: gauge.vertical ? 0 : offset - 0.5
+            x: gauge.vertical ? 0 : Mirroring.x(offset - 0.5, width, gauge.width, gauge.mirrored)
             y: gauge.vertical ? offset - 1 : 0
             width: gauge.vertical ? gauge.width : 1
             height: gauge.vertical ? 2 : gauge.height
@@ -53,6 +56,7 @@ Item {
             Rectangle {
                 id: gaugeLine
                 objectName: "gaugeLine"
+                x: Mirroring.x(0, width, parent.width, gauge.mirrored)
                 color: delegateRootItem.isCurrentValue ? "#2e8fea" : "#676767"
                 width: gauge.vertical ? (delegateRootItem.isCurrentValue ? 25 : 12)
                                       : (delegateRootItem.isCurrentValue ? 2 : 1)
@@ -67,7 +71,8 @@ Item {
                         && (delegateRootItem.isCurrentValue || index === 0 || index === gauge.gaugeCount - 1)
                 sourceComponent: Label {
                     objectName: "valueLabel"
-                    x: gauge.vertical ? delegateRootItem.width - width : (delegateRootItem.width - width) / 2
+                    x: gauge.vertical ? Mirroring.x(delegateRootItem.width - width, width, delegateRootItem.width, gauge.mirrored)
+                                      : (delegateRootItem.width - width) / 2
                     y: gauge.vertical ? (delegateRootItem.height - height) / 2 : delegateRootItem.height + 5
                     width: gauge.vertical ? 27 : implicitWidth
                     text: delegateRootItem.stepValue.toFixed(1)
