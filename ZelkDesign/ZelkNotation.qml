@@ -18,6 +18,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: 50
         text: "a."
+        // Set, so that a mirrored layout puts the mark at its outer end.
+        horizontalAlignment: Text.AlignLeft
         color: "#9b9b9b"
         font.family: "Arial"
         font.bold: true
