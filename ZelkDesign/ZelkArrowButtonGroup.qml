@@ -5,6 +5,7 @@ import "."
 import "private"
 import "private/calloutPaths.js" as CalloutPaths
 import "private/keyNavigation.js" as Nav
+import "private/mirroring.js" as Mirroring
 import "private/outlinePaths.js" as OutlinePaths
 
 // One stop of the Tab key, on the current button. Left, Right, Home and End
@@ -131,7 +132,7 @@ FocusScope {
         id: currentBackRect
 
         objectName: "currentBackRect"
-        x: root.buttonWidth * root.currentIndex
+        x: Mirroring.x(root.buttonWidth * root.currentIndex, width, root.width, root.LayoutMirroring.enabled)
         y: root.arrowHeight
         width: root.buttonWidth
         height: root.buttonHeight
@@ -162,7 +163,7 @@ FocusScope {
                 root.clicked(buttonName);
             }
 
-            x: root.buttonWidth * index
+            x: Mirroring.x(root.buttonWidth * index, width, root.width, root.LayoutMirroring.enabled)
             y: root.arrowHeight
             width: root.buttonWidth
             height: root.buttonHeight
@@ -189,7 +190,8 @@ FocusScope {
                 Accessible.checked: delegateRoot.isCurrentItem
                 Accessible.onPressAction: delegateRoot.activate()
                 Keys.onPressed: {
-                    var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, buttons.count, false);
+                    var next = Nav.isPress(event.key) ? index
+                                                      : Nav.step(event.key, index, buttons.count, false, null, root.LayoutMirroring.enabled);
                     if (next === null)
                         return;
                     event.accepted = true;

@@ -32,6 +32,7 @@ Item {
     onArrowHeightChanged: warnCanvas.requestPaint()
     onBorderColorChanged: warnCanvas.requestPaint()
     onBackgroundColorChanged: warnCanvas.requestPaint()
+    LayoutMirroring.onEnabledChanged: warnCanvas.requestPaint()
 
     Canvas {
         id: warnCanvas
@@ -44,7 +45,7 @@ Item {
         onPaint: {
             var ctx = getContext("2d");
             ctx.reset();
-            OutlinePaths.trace(ctx, CalloutPaths.callout(width, height, root.margins, root.arrowHeight));
+            OutlinePaths.trace(ctx, CalloutPaths.callout(width, height, root.margins, root.arrowHeight, root.LayoutMirroring.enabled));
             ctx.lineWidth = 2;
             ctx.lineCap = "butt";
             ctx.strokeStyle = root.borderColor;
@@ -66,7 +67,8 @@ Item {
         color: root.glowColor
         smooth: true
         cached: true
-        rotation: root.backgroundRotation
+        // Mirrored, the pointer starts on the right and turns the other way.
+        rotation: root.LayoutMirroring.enabled ? -root.backgroundRotation : root.backgroundRotation
     }
 
     Loader {

@@ -4,12 +4,13 @@ import QtQuick.Layouts 1.3
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/mirroring.js" as Mirroring
 
 Switch {
     id: control
 
     indicator: Item {
-        x: control.leftPadding
+        x: control.mirrored ? control.width - width - control.rightPadding : control.leftPadding
         y: control.height / 2 - height / 2
         implicitWidth: 135
         implicitHeight: 58
@@ -31,7 +32,7 @@ Switch {
         Item {
             id: handle
             objectName: "knob"
-            x: control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2
+            x: Mirroring.x(control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2, width, parent.width, control.mirrored)
             y: parent.height / 2 - height / 2
             width: 70
             height: track.frame.height

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/mirroring.js" as Mirroring
 import "private/outlinePaths.js" as Paths
 
 CheckBox {
@@ -19,7 +20,7 @@ CheckBox {
     font.pixelSize: 16
 
     indicator: SunkenFrame {
-        x: 0
+        x: Mirroring.x(0, width, control.width, control.mirrored)
         y: control.height / 2 - height / 2
         width: control.indicatorItemWidth
         height: control.indicatorItemHeight
@@ -50,7 +51,11 @@ CheckBox {
 
     contentItem: Text {
         id: contentItemText
-        leftPadding: control.indicator.width + 10
+        // Beside the indicator on whichever side that leaves; a set alignment
+        // turns with the layout's mirroring, so the text then ends at the indicator.
+        leftPadding: control.mirrored ? 0 : control.indicator.width + 10
+        rightPadding: control.mirrored ? control.indicator.width + 10 : 0
+        horizontalAlignment: Text.AlignLeft
         text: control.text
         font: control.font
         color: control.labelColor

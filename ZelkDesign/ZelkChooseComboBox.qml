@@ -4,6 +4,7 @@ import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/mirroring.js" as Mirroring
 
 ComboBox {
     id: control
@@ -28,7 +29,8 @@ ComboBox {
             font: control.font
             color: itemDelegate.highlighted ? ZelkDesign.highlightedTextColor : ZelkDesign.textColor
             elide: Text.ElideRight
-            leftPadding: 15
+            leftPadding: itemDelegate.mirrored ? 0 : 15
+            rightPadding: itemDelegate.mirrored ? 15 : 0
             verticalAlignment: Text.AlignVCenter
             horizontalAlignment: Text.AlignLeft
         }
@@ -42,10 +44,14 @@ ComboBox {
         text: control.displayText
         font: control.font
         color: control.enabled ? ZelkDesign.textColor : ZelkDesign.disabledTextColor
-        leftPadding: 15
-        rightPadding: control.indicator.width + control.spacing
+        // Mirrored, the drop button stands at the left end and the text at the right.
+        leftPadding: control.mirrored ? control.indicator.width + control.spacing : 15
+        rightPadding: control.mirrored ? 15 : control.indicator.width + control.spacing
         verticalAlignment: Text.AlignVCenter
-        horizontalAlignment: Text.AlignLeft
+        // Aligned by the box's own mirroring rather than the layout's: a text
+        // input does not realign when the layout's mirroring changes later.
+        horizontalAlignment: control.mirrored ? Text.AlignRight : Text.AlignLeft
+        LayoutMirroring.enabled: false
         selectByMouse: false
         // Only an editable box takes typing; otherwise a press on the text
         // must open the list, and typed text would show a choice not made.
@@ -53,6 +59,7 @@ ComboBox {
 
         // Spans the whole box, so the frame runs on under the drop button.
         background: SunkenFrame {
+            x: -control.leftPadding
             width: control.width
             height: control.height
             shadowColor: ZelkDesign.fieldShadowColor
@@ -61,7 +68,7 @@ ComboBox {
     }
 
     indicator: RaisedFace {
-        x: control.width - width
+        x: Mirroring.x(control.width - width, width, control.width, control.mirrored)
         y: control.topPadding + (control.availableHeight - height) / 2
         // Above the text field, whose frame runs on underneath.
         z: 1

@@ -5,6 +5,7 @@ import QtQuick.Layouts 1.3
 import "."
 import "private"
 import "private/keyNavigation.js" as Nav
+import "private/mirroring.js" as Mirroring
 import "private/outlinePaths.js" as Paths
 
 Item {
@@ -37,7 +38,8 @@ Item {
 
     Item {
         id: shrinkedItem
-        x: root.margins
+        // In the top corner on the side the panel grows from: the right one when mirrored.
+        x: Mirroring.x(root.margins, width, root.width, root.LayoutMirroring.enabled)
         y: root.margins
         width: root.shrinkStateWidth
         height: root.shrinkStateHeight
@@ -77,6 +79,7 @@ Item {
     Item {
         id: expandedItem
         objectName: "expandedItem"
+        x: Mirroring.x(0, width, root.width, root.LayoutMirroring.enabled)
         width: root.shrinkStateWidth
         height: root.shrinkStateHeight
         visible: false
@@ -129,7 +132,8 @@ Item {
                     lineWidth: 4
                     strokeColor: ZelkDesign.symbolColor
                     opacity: root.enabled ? 1 : 0.3
-                    path: Paths.chevronLeft(width, height, margins)
+                    // Toward the tile, whichever side the panel grew from.
+                    path: Paths.chevronLeft(width, height, margins, root.LayoutMirroring.enabled)
                 }
             }
 

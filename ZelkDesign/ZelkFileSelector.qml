@@ -32,8 +32,11 @@ Item {
         anchors.top: parent.top
         anchors.bottom: parent.bottom
         anchors.right: selectFileBtn.right
-        // The button covers the field's right end; keep the text and cursor clear of it.
-        rightPadding: selectFileBtn.width + leftPadding
+        // The button covers the field's right end (its left end when mirrored);
+        // keep the text and cursor clear of it. The other end keeps the text
+        // field's own inset of padding + 4.
+        leftPadding: (fileSelector.LayoutMirroring.enabled ? selectFileBtn.width : 0) + padding + 4
+        rightPadding: (fileSelector.LayoutMirroring.enabled ? 0 : selectFileBtn.width) + padding + 4
 
         background: SunkenFrame {
             fillColor: "#212121"

@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/keyNavigation.js" as Nav
+import "private/mirroring.js" as Mirroring
 
 // One stop of the Tab key, on the current tile; the arrows along the row, Home
 // and End choose another tile, and the focus goes with it.
@@ -59,7 +60,7 @@ FocusScope {
             readonly property bool isCurrentItem: root.currentIndex === index
 
             objectName: "tile" + index
-            x: root.margins + root.itemWidth * index
+            x: Mirroring.x(root.margins + root.itemWidth * index, width, root.width, root.LayoutMirroring.enabled)
             y: root.margins
             width: root.itemWidth
             height: root.itemHeight + root.descriptionTopMargin + root.maxDescriptionHeight
@@ -73,7 +74,8 @@ FocusScope {
             Accessible.onPressAction: root.currentIndex = index
 
             Keys.onPressed: {
-                var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, tiles.count, false);
+                var next = Nav.isPress(event.key) ? index
+                                                  : Nav.step(event.key, index, tiles.count, false, null, root.LayoutMirroring.enabled);
                 if (next === null)
                     return;
                 event.accepted = true;

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Controls 2.2
 import "."
 import "private"
+import "private/mirroring.js" as Mirroring
 
 Item {
     id: root
@@ -40,7 +41,8 @@ Item {
     Label {
         id: leftLabelCtrl
 
-        anchors.right: slider.left
+        // At the end where the range starts, which the slider's own mirroring decides.
+        x: Mirroring.x(slider.x - width, width, root.width, slider.mirrored)
         anchors.verticalCenter: slider.verticalCenter
         visible: root.labelVisible
         text: root.leftLabel
@@ -52,7 +54,7 @@ Item {
     Label {
         id: rightLabelCtrl
 
-        anchors.left: slider.right
+        x: Mirroring.x(slider.x + slider.width, width, root.width, slider.mirrored)
         anchors.verticalCenter: slider.verticalCenter
         visible: root.labelVisible
         text: root.rightLabel
@@ -74,5 +76,6 @@ Item {
         stepSize: slider.stepSize
         value: slider.value
         valuesVisible: root.gaugeValueVisible
+        mirrored: slider.mirrored
     }
 }

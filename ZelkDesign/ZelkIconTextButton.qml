@@ -4,6 +4,7 @@ import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/mirroring.js" as Mirroring
 
 Button {
     id: control
@@ -23,7 +24,7 @@ Button {
         Image {
             id: buttonIconCtrl
             anchors.verticalCenter: parent.verticalCenter
-            x: 20
+            x: Mirroring.x(20, width, parent.width, control.mirrored)
             source: control.enabled ? control.activeIcon : control.inactiveIcon
             visible: !control.enabled
         }
@@ -41,8 +42,8 @@ Button {
 
         Text {
             anchors.verticalCenter: parent.verticalCenter
-            anchors.left: buttonIconCtrl.right
-            anchors.leftMargin: 20
+            // Placed rather than anchored, so that it follows the icon however the button is mirrored.
+            x: Mirroring.x(20 + buttonIconCtrl.width + 20, width, parent.width, control.mirrored)
             text: control.text
             font: control.font
             color: control.enabled ? "#c5c5c5" : "#5b5b5b"

@@ -19,6 +19,8 @@ Item {
         anchors.verticalCenter: parent.verticalCenter
         width: 50
         text: "a."
+        // Set, so that a mirrored layout puts the mark at its outer end.
+        horizontalAlignment: Text.AlignLeft
         color: ZelkDesign.textColor
         font.family: "Arial"
         font.bold: true

@@ -6,6 +6,7 @@ import "private"
 import "private/outlinePaths.js" as Paths
 import "private/progressGeometry.js" as Geometry
 import "private/accentShades.js" as AccentShades
+import "private/mirroring.js" as Mirroring
 
 Item {
     id: root
@@ -42,7 +43,8 @@ Item {
 
         property real margins: 10
         // Fill length along the track; stays inside it whatever range or value the bar is given.
-        readonly property real fillLength: Geometry.fraction(visualPosition) * root.backRectWidth
+        // The position, not the visual one: a mirrored fill keeps its length and runs from the right.
+        readonly property real fillLength: Geometry.fraction(position) * root.backRectWidth
 
         x: (root.width - width) / 2
         y: 70
@@ -66,7 +68,8 @@ Item {
 
         contentItem: Item {
             // Lies on the track turned by -90 degrees, so its y axis runs along
-            // the track from the left end and its gradients run left to right.
+            // the track from the left end and its gradients run left to right;
+            // mirrored, it is turned the other way and all of it runs from the right.
             Item {
                 id: indicator
                 objectName: "indicator"
@@ -79,7 +82,7 @@ Item {
                 anchors.centerIn: parent
                 width: root.backRectHeight
                 height: root.backRectWidth
-                rotation: -90
+                rotation: control.mirrored ? 90 : -90
 
                 HighlightGlow {
                     anchors.fill: indicatorBack
@@ -115,7 +118,7 @@ Item {
                         id: indeterminateAnimation
                         objectName: "indeterminateAnimation"
 
-                        readonly property var figures: Geometry.indeterminateFigures(root.backRectWidth, control.visualPosition)
+                        readonly property var figures: Geometry.indeterminateFigures(root.backRectWidth, control.position)
                         readonly property real segment: figures.segment
                         property real speed: figures.speed
                         property int endsDuration: figures.endsDuration
@@ -180,7 +183,7 @@ Item {
 
         property real margins: 4
 
-        x: control.x + control.fillLength - width / 2 + control.margins
+        x: control.x + control.margins + Mirroring.x(control.fillLength - width / 2, width, root.backRectWidth, control.mirrored)
         y: control.y + control.height + 3
         width: 78 + 2 * margins
         height: 78 + 2 * margins

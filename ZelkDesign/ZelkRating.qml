@@ -58,7 +58,7 @@ ListView {
                 root.currentRate = index;
                 return;
             }
-            var next = Nav.step(event.key, index, root.count, false);
+            var next = Nav.step(event.key, index, root.count, false, null, root.effectiveLayoutDirection === Qt.RightToLeft);
             if (next === null)
                 return;
             event.accepted = true;

@@ -2,6 +2,7 @@ import QtQuick 2.7
 import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private/mirroring.js" as Mirroring
 
 Item {
     id: root
@@ -57,7 +58,8 @@ Item {
 
     Loader {
         objectName: "captionLoader"
-        x: root.iconVisible ? contentRect.width - width : (contentRect.width - width) / 2
+        x: Mirroring.x(root.iconVisible ? contentRect.width - width : (contentRect.width - width) / 2, width, contentRect.width,
+                       root.LayoutMirroring.enabled)
         anchors.verticalCenter: contentRect.verticalCenter
         width: 200
         height: 90

@@ -56,6 +56,8 @@ Item {
             id: hLineFront
 
             objectName: "hLineFront"
+            // Anchored, so that in a mirrored bar it starts at the right, where the steps then begin.
+            anchors.left: parent.left
             anchors.verticalCenter: parent.verticalCenter
             width: root.margins + root.itemWidth * (root.currentStep + 0.5)
             height: parent.height

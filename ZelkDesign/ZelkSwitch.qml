@@ -4,6 +4,7 @@ import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/mirroring.js" as Mirroring
 
 Switch {
     id: control
@@ -17,7 +18,7 @@ Switch {
     leftPadding: 0
 
     indicator: Item {
-        x: labelText.width + 15
+        x: Mirroring.x(labelText.width + 15, width, control.width, control.mirrored)
         y: control.height / 2 - height / 2
         width: control.indicatorItemWidth
         height: control.indicatorItemHeight
@@ -46,7 +47,7 @@ Switch {
         Rectangle {
             id: handle
             objectName: "knob"
-            x: control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2
+            x: Mirroring.x(control.checked ? track.frame.x + track.frame.width - width + 2 : track.frame.x - 2, width, parent.width, control.mirrored)
             y: parent.height / 2 - height / 2
             width: control.indicatorItemHeight
             height: width
@@ -70,7 +71,8 @@ Switch {
     contentItem: Item {
         Text {
             id: labelText
-            x: 0
+            // Mirrored against the control's edges, not the content area's: the paddings differ.
+            x: Mirroring.x(control.leftPadding, width, control.width, control.mirrored) - control.leftPadding
             y: parent.height / 2 - height / 2
             width: contentWidth
             height: contentHeight

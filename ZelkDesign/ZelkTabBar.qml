@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/keyNavigation.js" as Nav
+import "private/mirroring.js" as Mirroring
 
 // One stop of the Tab key, on the current tab; the arrows, Home and End
 // choose another tab, and the focus goes with it.
@@ -41,7 +42,8 @@ FocusScope {
 
     TilePlate {
         id: currentBackRect
-        x: root.tabWidth * root.currentIndex
+        // Under the tab the list lays out, which runs from the right when mirrored.
+        x: Mirroring.x(root.tabWidth * root.currentIndex, width, root.width, repeater.effectiveLayoutDirection === Qt.RightToLeft)
         width: root.tabWidth
         height: root.tabHeight
         glowRadius: 10
@@ -84,7 +86,9 @@ FocusScope {
             Accessible.onPressAction: choose()
 
             Keys.onPressed: {
-                var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, root.count, false);
+                var next = Nav.isPress(event.key) ? index
+                                                  : Nav.step(event.key, index, root.count, false, null,
+                                                             repeater.effectiveLayoutDirection === Qt.RightToLeft);
                 if (next === null)
                     return;
                 event.accepted = true;

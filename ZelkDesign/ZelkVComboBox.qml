@@ -3,6 +3,7 @@ import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/keyNavigation.js" as Nav
+import "private/mirroring.js" as Mirroring
 
 // One stop of the Tab key, on the current tile; Up, Down, Home and End choose
 // another tile, and the focus goes with it.
@@ -62,7 +63,7 @@ FocusScope {
             readonly property bool isCurrentItem: root.currentIndex === index
 
             objectName: "tile" + index
-            x: root.margins
+            x: Mirroring.x(root.margins, width, root.width, root.LayoutMirroring.enabled)
             y: root.margins + root.itemHeight * index
             width: root.itemWidth
             height: root.itemHeight

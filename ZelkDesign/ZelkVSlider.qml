@@ -79,6 +79,8 @@ Item {
         width: 56
         height: slider.travel
         vertical: true
+        // Beside the groove on the side its anchors put it.
+        mirrored: root.LayoutMirroring.enabled
         from: slider.from
         to: slider.to
         stepSize: slider.stepSize

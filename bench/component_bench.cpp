@@ -3,7 +3,8 @@
 // holding fifty of them, redrawn continuously (as it is while anything else in
 // the window animates). Prints one Markdown table row per component.
 //
-// Creation is timed in CPU time of the creating thread.
+// Creation is timed in CPU time of the creating thread. The components are
+// those the module publishes, in its own order.
 //
 // Usage: component-bench [--seconds S] [--only NAME[,NAME...]]
 //   S: seconds of creating and of redrawing per type (default 1; fractions allowed)
@@ -11,12 +12,16 @@
 #include "benchutil.h"
 #include "startup.h"
 
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -28,48 +33,50 @@ using namespace Bench;
 
 namespace {
 
-struct Pairing {
-    const char *type;
-    const char *base; // the Qt Quick (Controls 2) type the component is built on
-};
+// The published types in the module's own order, read from its definition
+// (lines "Name 1.0 Name.qml").
+QStringList publishedTypes()
+{
+    QFile qmldir(QStringLiteral(":/ZelkDesign/qmldir"));
+    if (!qmldir.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression typeLine(QStringLiteral("^(\\w+) 1\\.0 \\1\\.qml$"));
+    QStringList types;
+    const QStringList lines = QString::fromUtf8(qmldir.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = typeLine.match(line.trimmed());
+        if (match.hasMatch())
+            types << match.captured(1);
+    }
+    return types;
+}
 
-// In the module's own order.
-const Pairing pairings[] = {
-    { "ZelkBigSwitch", "Switch" },
-    { "ZelkBusyIndicator", "BusyIndicator" },
-    { "ZelkButton", "Button" },
-    { "ZelkBigButton", "Button" },
-    { "ZelkCheckBox", "CheckBox" },
-    { "ZelkDialog", "Popup" },
-    { "ZelkExpandableToolPanel", "Item" },
-    { "ZelkFileSelector", "Item" },
-    { "ZelkArrowNotation", "Item" },
-    { "ZelkHComboBox", "Item" },
-    { "ZelkHSlider", "Item" },
-    { "ZelkHPureSlider", "Slider" },
-    { "ZelkLabel", "Label" },
-    { "ZelkNotation", "Item" },
-    { "ZelkProgressBar", "Item" },
-    { "ZelkRadioButton", "RadioButton" },
-    { "ZelkStepBar", "Item" },
-    { "ZelkSwitch", "Switch" },
-    { "ZelkTabButton", "TabButton" },
-    { "ZelkHeaderPane", "Item" },
-    { "ZelkTextField", "TextField" },
-    { "ZelkToolBar", "Item" },
-    { "ZelkVComboBox", "Item" },
-    { "ZelkVSlider", "Item" },
-    { "ZelkChoosePage", "Item" },
-    { "ZelkTabBar", "Item" },
-    { "ZelkIconButton", "Button" },
-    { "ZelkIconTextButton", "Button" },
-    { "ZelkArrowButtonGroup", "Item" },
-    { "ZelkRectNotation", "Item" },
-    { "ZelkPopupChooseView", "Popup" },
-    { "ZelkChooseComboBox", "ComboBox" },
-    { "ZelkTextArea", "TextArea" },
-    { "ZelkRating", "ListView" },
-};
+// The names of the library's documents, published and private alike.
+QStringList libraryDocuments()
+{
+    QStringList names;
+    for (QDirIterator it(
+             QStringLiteral(":/ZelkDesign"), { QStringLiteral("*.qml") }, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();)
+        names << QFileInfo(it.next()).baseName();
+    return names;
+}
+
+// The Qt Quick (Controls 2) type a component is built on: the first type in
+// its meta-object chain that is not one of the library's documents. A type
+// declared in QML names its class "Name_QMLTYPE_n" (or "Name_QML_n" where a
+// declaration adds properties); a C++ one is "QQuickName".
+QString baseType(const QObject *object, const QStringList &libraryNames)
+{
+    for (const QMetaObject *meta = object->metaObject(); meta; meta = meta->superClass()) {
+        QString name = QString::fromLatin1(meta->className());
+        name = name.left(name.indexOf(QLatin1String("_QML")));
+        if (libraryNames.contains(name))
+            continue;
+        return name.startsWith(QLatin1String("QQuick")) ? name.mid(6) : name;
+    }
+    return {};
+}
 
 qint64 threadCpuNs()
 {
@@ -107,23 +114,38 @@ public:
 
     bool ready() const { return m_host; }
 
-    Figures measure(const char *type)
+    Figures measure(const QString &type)
     {
         QQmlComponent component(m_engine);
-        component.setData(
-            QByteArray("import QtQuick 2.9\nimport QtQuick.Controls 2.2\nimport ZelkDesign 1.0\n") + type + " {}\n",
-            QUrl(QStringLiteral("qrc:/bench/%1.qml").arg(QLatin1String(type))));
-        if (!component.isReady()) {
-            fprintf(stderr, "%s\n", qPrintable(component.errorString()));
+        if (!load(&component, type))
             return {};
-        }
         Figures figures;
         figures.createdPerS = creationRate(&component);
         pageFrames(&component, &figures);
         return figures;
     }
 
+    QString baseOf(const QString &type, const QStringList &libraryNames)
+    {
+        QQmlComponent component(m_engine);
+        if (!load(&component, type))
+            return {};
+        const std::unique_ptr<QObject> object(create(&component));
+        return object ? baseType(object.get(), libraryNames) : QString();
+    }
+
 private:
+    bool load(QQmlComponent *component, const QString &type)
+    {
+        component->setData(QByteArray("import QtQuick 2.9\nimport QtQuick.Controls 2.2\nimport ZelkDesign 1.0\n")
+                + type.toUtf8() + " {}\n",
+            QUrl(QStringLiteral("qrc:/bench/%1.qml").arg(type)));
+        if (component->isReady())
+            return true;
+        fprintf(stderr, "%s\n", qPrintable(component->errorString()));
+        return false;
+    }
+
     QObject *create(QQmlComponent *component)
     {
         QObject *object = component->beginCreate(m_engine->rootContext());
@@ -244,16 +266,24 @@ int main(int argc, char *argv[])
     printf("| Component | Base | Created/s | Base created/s | Creation cost ratio | Page of 50: CPU ms/frame | Base "
            "page | Frame cost ratio | Page built and drawn, ms |\n");
     printf("|---|---|---:|---:|---:|---:|---:|---:|---:|\n");
-    for (const Pairing &pairing : pairings) {
-        if (!only.isEmpty() && !only.contains(QLatin1String(pairing.type)))
+    const QStringList types = publishedTypes();
+    if (types.isEmpty()) {
+        fprintf(stderr, "component-bench: no types in :/ZelkDesign/qmldir\n");
+        return 1;
+    }
+    const QStringList libraryNames = libraryDocuments();
+    for (const QString &type : types) {
+        if (!only.isEmpty() && !only.contains(type))
             continue;
+        const QString base = bencher.baseOf(type, libraryNames);
         // Interleaved, so a change in the machine's load falls on both alike.
-        const Figures base = bencher.measure(pairing.base);
-        const Figures zelk = bencher.measure(pairing.type);
+        const Figures baseFigures = bencher.measure(base);
+        const Figures zelk = bencher.measure(type);
         const auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
-        printf("| %s | %s | %.0f | %.0f | %.2f | %.2f | %.2f | %.2f | %.0f |\n", pairing.type, pairing.base,
-            zelk.createdPerS, base.createdPerS, ratio(base.createdPerS, zelk.createdPerS), zelk.cpuMsPerFrame,
-            base.cpuMsPerFrame, ratio(zelk.cpuMsPerFrame, base.cpuMsPerFrame), zelk.firstFrameMs);
+        printf("| %s | %s | %.0f | %.0f | %.2f | %.2f | %.2f | %.2f | %.0f |\n", qPrintable(type), qPrintable(base),
+            zelk.createdPerS, baseFigures.createdPerS, ratio(baseFigures.createdPerS, zelk.createdPerS),
+            zelk.cpuMsPerFrame, baseFigures.cpuMsPerFrame, ratio(zelk.cpuMsPerFrame, baseFigures.cpuMsPerFrame),
+            zelk.firstFrameMs);
         fflush(stdout);
     }
     return 0;

@@ -7,6 +7,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build}
+
+# Qt's own Gallery example is the peer of the start-up and memory tables.
+peer=qtquickcontrols2-5-examples
+if command -v dpkg-query >/dev/null && ! dpkg-query -W -f='${Status}' "$peer" 2>/dev/null | grep -q "install ok installed"; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "bench/run.sh: installing $peer (Qt's Gallery, the peer in the start-up tables)" >&2
+    if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "$peer"; } >&2; then
+        echo "bench/run.sh: could not install $peer; the tables go without Qt's Gallery" >&2
+    fi
+fi
+
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target orvane-tool minimal-quick start-ladder launch swap-shim overlay-bench component-bench >/dev/null
+cmake --build "$build" -j2 --target orvane-tool zelk-gallery minimal-quick start-ladder launch swap-shim overlay-bench component-bench >/dev/null
 exec tools/run-headless.sh python3 bench/run_all.py --build "$build" "$@"

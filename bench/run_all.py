@@ -2,27 +2,35 @@
 """Runs every benchmark and rewrites the figures section of docs/performance.md.
 
 Start-up time, peak memory and the idle cost of the unmodified executables
-(build/orvane-tool and the floor, build/bench/minimal-quick) are taken from
+(build/orvane-tool, build/zelk-gallery, the floor build/bench/minimal-quick
+and, as a peer, Qt's own Gallery example when it is installed) are taken from
 outside: `launch` notes the time just before exec and the preloaded swap shim
-reports at the first swap. Runs of the two programs are interleaved and
-medians compared, since the machine's load moves absolute times. The window
-states and the component costs come from the in-process overlay-bench and
+reports at the first swap. Runs of the programs are interleaved and medians
+compared, since the machine's load moves absolute times. The window states
+and the component costs come from the in-process overlay-bench and
 component-bench. Needs a display: bench/run.sh provides one.
 """
 
 import argparse
+import atexit
 import datetime
 import os
 import platform
 import re
+import shutil
 import statistics
 import subprocess
 import sys
+import tempfile
 
 # Idle is counted from this long after the first frame: time for the frames
 # that finish start-up (a second one, for the page indicator and the like),
 # short enough that anything still churning after start shows as idle cost.
 SETTLE_MS = 500
+# zelk-gallery builds its start page once its first frame is out; idle is
+# counted once that page is on screen, which a loaded machine can take a
+# second to get to.
+GALLERY_SETTLE_MS = 1500
 
 # The steps of the start-up ladder (bench/ladder/), in order.
 LADDER = {
@@ -31,6 +39,9 @@ LADDER = {
     "label": "The same with one `Label` in the theme's font",
     "page": "The same with the selection page instead (six check boxes, label, button, message box)",
 }
+
+# Qt Quick Controls 2's Gallery example (Debian package qtquickcontrols2-5-examples).
+QT_GALLERY = "quickcontrols2/gallery/gallery"
 
 BEGIN = "<!-- figures:begin (written by bench/run.sh; edits here are lost) -->"
 END = "<!-- figures:end -->"
@@ -43,30 +54,53 @@ def parse_report(text):
     return None
 
 
+def qt_gallery():
+    """The Gallery's program and the environment it runs in, or None when it is not installed."""
+    examples = subprocess.run(["qmake", "-query", "QT_INSTALL_EXAMPLES"], capture_output=True, text=True,
+                              check=False).stdout.strip()
+    path = os.path.join(examples, QT_GALLERY)
+    if not examples or not os.access(path, os.X_OK):
+        return None
+    # It keeps the style last chosen in its settings: a fresh folder keeps it
+    # on the Default style, as every run here has it.
+    settings = tempfile.mkdtemp(prefix="qt-gallery-settings.")
+    atexit.register(shutil.rmtree, settings, True)
+    return {"argv": [path], "env": {"XDG_CONFIG_HOME": settings, "QT_QUICK_CONTROLS_STYLE": None}}
+
+
 def launch(build, program, hold_ms, out_path):
     if os.path.exists(out_path):
         os.remove(out_path)
     env = dict(os.environ,
                LD_PRELOAD=os.path.join(build, "bench", "libswap-shim.so"),
                ORVANE_BENCH_HOLD_MS=str(hold_ms),
-               ORVANE_BENCH_SETTLE_MS=str(SETTLE_MS),
+               ORVANE_BENCH_SETTLE_MS=str(program.get("settle_ms", SETTLE_MS)),
                ORVANE_BENCH_OUT=out_path)
-    subprocess.run([os.path.join(build, "bench", "launch")] + program, env=env, timeout=120,
+    for key, value in program.get("env", {}).items():
+        if value is None:
+            env.pop(key, None)
+        else:
+            env[key] = value
+    subprocess.run([os.path.join(build, "bench", "launch")] + program["argv"], env=env, timeout=120,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
     with open(out_path) as report:
         figures = parse_report(report.read())
     if figures is None:
-        sys.exit(f"no report from {program}")
+        sys.exit(f"no report from {program['argv']}")
     return figures
 
 
-def interleaved(build, programs, runs, hold_ms):
-    """One list of reports per program, the programs taking turns."""
+def interleaved(build, programs, runs, hold_ms, warm_up=False):
+    """One list of reports per program, the programs taking turns. A warm-up
+    round, not counted, first fills the disk caches (the file cache, and the
+    QML and shader caches the programs keep in ~/.cache)."""
     out_path = os.path.join(build, "bench", "swap-report.txt")
     reports = {name: [] for name in programs}
-    for _ in range(runs):
+    for run in range(runs + (1 if warm_up else 0)):
         for name, program in programs.items():
-            reports[name].append(launch(build, program, hold_ms, out_path))
+            report = launch(build, program, hold_ms, out_path)
+            if run > 0 or not warm_up:
+                reports[name].append(report)
     return reports
 
 
@@ -109,6 +143,10 @@ def verdict(ok):
     return "met" if ok else "not met"
 
 
+def ratio(value, peer):
+    return f"{value / peer:.2f}" if peer else "-"
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", default="build")
@@ -121,13 +159,21 @@ def main():
     args = parser.parse_args()
 
     build = os.path.abspath(args.build)
-    programs = {"floor": [os.path.join(build, "bench", "minimal-quick")], "app": [os.path.join(build, "orvane-tool")]}
-    ladder = {step: [os.path.join(build, "bench", "start-ladder"), f"qrc:/ladder/{step}.qml"] for step in LADDER}
+    peer = qt_gallery()
+    programs = {"floor": {"argv": [os.path.join(build, "bench", "minimal-quick")]},
+                **({"gallery": peer} if peer else {}),
+                "app": {"argv": [os.path.join(build, "orvane-tool")]},
+                "zelk": {"argv": [os.path.join(build, "zelk-gallery")], "settle_ms": GALLERY_SETTLE_MS}}
+    if not peer:
+        print(f"Qt's Gallery ({QT_GALLERY} under `qmake -query QT_INSTALL_EXAMPLES`) is not installed: "
+              "the tables go without their peer", file=sys.stderr)
+    ladder = {step: {"argv": [os.path.join(build, "bench", "start-ladder"), f"qrc:/ladder/{step}.qml"]}
+              for step in LADDER}
     load_before = load()
     started = datetime.datetime.now()
 
     print("start-up ...", file=sys.stderr)
-    starts = interleaved(build, {**programs, **ladder}, args.runs, 0)
+    starts = interleaved(build, {**programs, **ladder}, args.runs, 0, warm_up=True)
     print("memory and idle ...", file=sys.stderr)
     idles = interleaved(build, programs, args.idle_runs, int(args.idle_seconds * 1000))
     print("window states ...", file=sys.stderr)
@@ -139,7 +185,8 @@ def main():
                                 "--seconds", str(args.component_seconds)])
     load_after = load()
 
-    ff = {name: median(starts[name], "first_frame_ms") for name in programs}
+    ff = {name: median(starts[name], "first_frame_ms") for name in starts}
+    ff_cpu = {name: median(starts[name], "first_frame_cpu_ms") for name in starts}
     hwm = {name: median(idles[name], "vmhwm_kb") / 1024 for name in programs}
     swaps = {name: max(r["idle_swaps"] for r in idles[name]) for name in programs}
     cpu = {name: median(idles[name], "idle_cpu_ms") / args.idle_seconds for name in programs}
@@ -147,6 +194,13 @@ def main():
     hwm_ratio = hwm["app"] / hwm["floor"]
     spread = {name: (min(r["first_frame_ms"] for r in starts[name]), max(r["first_frame_ms"] for r in starts[name]))
               for name in programs}
+    peer_ff = ff.get("gallery")
+    peer_hwm = hwm.get("gallery")
+
+    def peer_target(text, value, limit):
+        if not peer:
+            return f"| {text} | no peer: Qt's Gallery is not installed | - |"
+        return f"| {text} | {value:.2f}x | {verdict(value <= limit)} |"
 
     out = [BEGIN, "",
            f"Measured {started:%Y-%m-%d %H:%M} on: {machine()}; Xvfb with Mesa llvmpipe.",
@@ -156,42 +210,63 @@ def main():
            "",
            "| Target | Measured | |",
            "|---|---|---|",
-           f"| Time to first frame at most 1.10x the floor | {ff_ratio:.2f}x | {verdict(ff_ratio <= 1.10)} |",
-           f"| Peak memory at most 1.25x the floor | {hwm_ratio:.2f}x | {verdict(hwm_ratio <= 1.25)} |",
+           peer_target("`orvane-tool`: time to first frame at most 0.85x Qt's Gallery's",
+                       peer_ff and ff["app"] / peer_ff, 0.85),
+           peer_target("`orvane-tool`: peak memory at most Qt's Gallery's", peer_hwm and hwm["app"] / peer_hwm, 1.0),
+           peer_target("`zelk-gallery`: time to first frame at most Qt's Gallery's",
+                       peer_ff and ff["zelk"] / peer_ff, 1.0),
+           f"| `orvane-tool`: time to first frame at most 1.10x the floor | {ff_ratio:.2f}x | "
+           f"{verdict(ff_ratio <= 1.10)} |",
+           f"| `orvane-tool`: peak memory at most 1.25x the floor | {hwm_ratio:.2f}x | {verdict(hwm_ratio <= 1.25)} |",
            f"| No frames and no CPU while idle, overlays closed | page 0: {swaps['app']:.0f} frames and "
            f"{cpu['app']:.1f} CPU ms/s in {args.idle_seconds:.0f} s; page 1: see the window's states | "
-           f"{verdict(swaps['app'] == 0)} |",
+           f"{verdict(swaps['app'] == 0 and cpu['app'] == 0)} |",
+           f"| `zelk-gallery`: no frames and no CPU once settled | {swaps['zelk']:.0f} frames and "
+           f"{cpu['zelk']:.1f} CPU ms/s in {args.idle_seconds:.0f} s | "
+           f"{verdict(swaps['zelk'] == 0 and cpu['zelk'] == 0)} |",
            "",
            "### Start-up, memory and idle cost of the executables",
            "",
-           f"Time to first frame: median of {args.runs} interleaved runs each, from just before exec to the "
-           f"first buffer swap. Memory and idle: {args.idle_runs} runs each, counted from {SETTLE_MS} ms after the "
-           f"first swap, for {args.idle_seconds:.0f} s; VmHWM read at the end.",
+           f"Time to first frame: median of {args.runs} interleaved runs each (after one warm-up round), from just "
+           f"before exec to the first buffer swap; CPU: the process's CPU time (all threads) by then. Memory and "
+           f"idle: {args.idle_runs} runs each, counted from {SETTLE_MS} ms after the first swap ({GALLERY_SETTLE_MS} ms "
+           f"for `zelk-gallery`, which builds its start page after its first frame), for "
+           f"{args.idle_seconds:.0f} s; VmHWM read at the end. Ratios are to Qt's Gallery and to the floor, "
+           "measured in the same runs.",
            "",
-           "| Program | First frame, ms (median) | min - max | Peak RSS (VmHWM), MiB | Frames while idle "
-           "(max) | CPU ms/s while idle |",
-           "|---|---:|---:|---:|---:|---:|",
+           "| Program | First frame, ms (median) | min - max | CPU to first frame, ms | Time x Gallery | Time x floor "
+           "| Peak RSS (VmHWM), MiB | Memory x Gallery | Memory x floor | Frames while idle (max) "
+           "| CPU ms/s while idle |",
+           "|---|---:|---:|---:|---:|---:|---:|---:|---:|---:|---:|",
            ]
-    labels = {"floor": "Floor: `bench/minimal-quick` (empty 800x800 window)", "app": "`orvane-tool`"}
+    labels = {"floor": "Floor: `bench/minimal-quick` (empty 800x800 window)",
+              "gallery": "Qt's Gallery (`quickcontrols2/gallery/gallery`, 360x520, Default style)",
+              "app": "`orvane-tool` (800x800)",
+              "zelk": "`zelk-gallery` (1280x800)"}
     for name in programs:
         out.append(f"| {labels[name]} | {ff[name]:.0f} | {spread[name][0]:.0f} - {spread[name][1]:.0f} | "
-                   f"{hwm[name]:.1f} | {swaps[name]:.0f} | {cpu[name]:.1f} |")
-    out.append(f"| Ratio application / floor | {ff_ratio:.2f} | | {hwm_ratio:.2f} | | |")
+                   f"{ff_cpu[name]:.0f} | {ratio(ff[name], peer_ff)} | {ratio(ff[name], ff['floor'])} | "
+                   f"{hwm[name]:.1f} | {ratio(hwm[name], peer_hwm)} | {ratio(hwm[name], hwm['floor'])} | "
+                   f"{swaps[name]:.0f} | {cpu[name]:.1f} |")
     out += ["",
             "### Where start-up goes: a ladder from the floor to the application",
             "",
             "Each step is one document loaded by `bench/start-ladder` with the same engine set-up, timed in "
-            "the same interleaved runs as the two programs above (medians). Memory here is the peak at the "
+            "the same interleaved runs as the programs above (medians). Memory here is the peak at the "
             "first frame, so it is lower than the settled peak above.",
             "",
-            "| Step | First frame, ms | x floor | Peak RSS at first frame, MiB | x floor |",
-            "|---|---:|---:|---:|---:|",
+            "| Step | First frame, ms | CPU, ms | x floor | x Gallery | Peak RSS at first frame, MiB | x floor "
+            "| x Gallery |",
+            "|---|---:|---:|---:|---:|---:|---:|---:|",
             ]
     first_hwm = {name: median(starts[name], "vmhwm_kb") / 1024 for name in starts}
-    for name, label in [("floor", "Floor: empty `Window`")] + list(LADDER.items()) + [("app", "`orvane-tool`")]:
-        out.append(f"| {label} | {median(starts[name], 'first_frame_ms'):.0f} | "
-                   f"{median(starts[name], 'first_frame_ms') / ff['floor']:.2f} | {first_hwm[name]:.1f} | "
-                   f"{first_hwm[name] / first_hwm['floor']:.2f} |")
+    steps = [("floor", "Floor: empty `Window`")] + list(LADDER.items()) + [("app", "`orvane-tool`")]
+    if peer:
+        steps.append(("gallery", "Qt's Gallery"))
+    for name, label in steps:
+        out.append(f"| {label} | {ff[name]:.0f} | {ff_cpu[name]:.0f} | {ratio(ff[name], ff['floor'])} | "
+                   f"{ratio(ff[name], peer_ff)} | {first_hwm[name]:.1f} | "
+                   f"{ratio(first_hwm[name], first_hwm['floor'])} | {ratio(first_hwm[name], first_hwm.get('gallery'))} |")
     out += ["",
             "### The window's states (overlay-bench)",
             "",

@@ -1,3 +1,4 @@
+#include "galleryengine.h"
 #include "snapshot.h"
 #include "startup.h"
 
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
     parser.process(app);
 
     auto *engine = new QQmlApplicationEngine;
-    Startup::prepareEngine(engine, Startup::argumentList(argc, argv));
+    Gallery::prepareEngine(engine, Startup::argumentList(argc, argv));
     if (!Startup::loadRoot(engine, QUrl(QStringLiteral("qrc:/gallery/qml/GalleryWindow.qml")))) {
         delete engine;
         return 1;

@@ -48,10 +48,27 @@ void Snapshot::showPage(int index)
     m_window->update();
 }
 
+// The page on screen at start is built after the window's first frame, so
+// its loader is still empty when the first frames come.
+bool Snapshot::pageBuilt() const
+{
+    const QList<QObject *> objects = m_window->findChildren<QObject *>();
+    for (const QObject *object : objects) {
+        if (object->inherits("QQuickLoader") && object->property("shown").toBool())
+            return object->property("item").value<QObject *>() != nullptr;
+    }
+    return false;
+}
+
 void Snapshot::frameSwapped()
 {
     if (m_done || m_page < 0)
         return;
+    if (!pageBuilt()) {
+        m_frames = 0;
+        m_window->update();
+        return;
+    }
     if (++m_frames < framesPerPage || m_shown.elapsed() < minimumPageMs) {
         m_window->update();
         return;

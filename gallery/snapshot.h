@@ -24,6 +24,7 @@ signals:
 
 private:
     void showPage(int index);
+    bool pageBuilt() const;
     void frameSwapped();
     void fail(const QString &reason);
 

@@ -1,10 +1,8 @@
 import QtQuick 2.7
-import QtQuick.Window 2.3
-import CppBackend 1.0
-import QtQuick.Controls 2.2
-import QtQuick.Dialogs 1.2
 import "ui"
 
+// Only what this document names: every import here is loaded before the first
+// frame, whether or not anything shown uses it.
 QtObject {
     id: root
 

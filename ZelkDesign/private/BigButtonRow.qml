@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import ".."
+import "mirroring.js" as Mirroring
 
 // One row of big picture buttons, a fixed 64 px apart whatever their
 // margins, reporting the name of the one clicked.
@@ -26,7 +27,7 @@ Item {
             readonly property var item: modelData ? modelData : ({})
 
             objectName: "bigButton" + index
-            x: (row.spacing + row.buttonWidth + 2 * row.margins) * index
+            x: Mirroring.x((row.spacing + row.buttonWidth + 2 * row.margins) * index, width, row.width, row.LayoutMirroring.enabled)
             y: row.margins
             width: row.buttonWidth
             height: row.buttonHeight

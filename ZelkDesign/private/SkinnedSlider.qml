@@ -42,13 +42,14 @@ Slider {
         height: control.isVertical ? control.travel + 2 : 2 * control.backgroundRadius
 
         // Laid out lengthwise and turned for a vertical slider, so that base and
-        // fill gradients run across the groove in both orientations.
+        // fill gradients run across the groove in both orientations; the other
+        // way round when mirrored, so that they run across it from the right.
         Item {
             id: innerItem
             anchors.centerIn: parent
             width: control.isVertical ? parent.height : parent.width
             height: control.isVertical ? parent.width : parent.height
-            rotation: control.isVertical ? 90 : 0
+            rotation: control.isVertical ? (control.mirrored ? -90 : 90) : 0
 
             Rectangle {
                 id: innerBack
@@ -62,13 +63,17 @@ Slider {
 
             // The fill is the whole groove's gradient cut off at the handle; a
             // clip does that in the scene graph itself, with no offscreen pass.
+            // Mirrored, it runs from the far end of the turned groove: the
+            // right of a horizontal one, the same end of a vertical one.
             Item {
                 id: innerFill
-                width: control.visualPosition * parent.width
+                x: control.mirrored ? parent.width - width : 0
+                width: (control.mirrored && !control.isVertical ? 1 - control.visualPosition : control.visualPosition) * parent.width
                 height: parent.height
                 clip: true
 
                 Rectangle {
+                    x: -innerFill.x
                     width: innerItem.width
                     height: innerItem.height
                     radius: control.backgroundRadius

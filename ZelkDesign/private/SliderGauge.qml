@@ -4,6 +4,7 @@ import QtGraphicalEffects 1.0
 import ".."
 import "gaugeMath.js" as GaugeMath
 import "accentShades.js" as AccentShades
+import "mirroring.js" as Mirroring
 
 // A tick per step beside a slider, spread over the travel of the handle's
 // centre; the tick of the current value is blue and glows. Horizontal ticks
@@ -18,6 +19,8 @@ Item {
     property real stepSize
     property real value
     property bool vertical: false
+    // Mirrored, horizontal ticks run from the right and vertical ones point left.
+    property bool mirrored: false
     // Values are only ever shown for the first, the last and the current tick.
     property bool valuesVisible: true
     readonly property int gaugeCount: GaugeMath.tickCount(from, to, stepSize)
@@ -42,7 +45,7 @@ Item {
                                                                 gauge.gaugeCount, tickIndex)
 
             objectName: isCurrentValue ? "currentTick" : "tick" + tickIndex
-            x: gauge.vertical ? 0 : offset - 0.5
+            x: gauge.vertical ? 0 : Mirroring.x(offset - 0.5, width, gauge.width, gauge.mirrored)
             y: gauge.vertical ? offset - 1 : 0
             width: gauge.vertical ? gauge.width : 1
             height: gauge.vertical ? 2 : gauge.height
@@ -65,6 +68,7 @@ Item {
             Rectangle {
                 id: gaugeLine
                 objectName: "gaugeLine"
+                x: Mirroring.x(0, width, parent.width, gauge.mirrored)
                 color: delegateRootItem.isCurrentValue ? AccentShades.follow(ZelkDesign.themeColor, "#2e8fea") : ZelkDesign.mutedTextColor
                 width: gauge.vertical ? (delegateRootItem.isCurrentValue ? 25 : 12)
                                       : (delegateRootItem.isCurrentValue ? 2 : 1)
@@ -80,7 +84,8 @@ Item {
                             || delegateRootItem.tickIndex === gauge.gaugeCount - 1)
                 sourceComponent: Label {
                     objectName: "valueLabel"
-                    x: gauge.vertical ? delegateRootItem.width - width : (delegateRootItem.width - width) / 2
+                    x: gauge.vertical ? Mirroring.x(delegateRootItem.width - width, width, delegateRootItem.width, gauge.mirrored)
+                                      : (delegateRootItem.width - width) / 2
                     y: gauge.vertical ? (delegateRootItem.height - height) / 2 : delegateRootItem.height + 5
                     width: gauge.vertical ? 27 : implicitWidth
                     text: delegateRootItem.stepValue.toFixed(1)

@@ -12,12 +12,12 @@ function polygon(points) {
     return path;
 }
 
-// A box inset by `margins` with a triangular pointer on its left side,
-// `arrowHeight` deep and twice that high, its tip on the inset edge at
-// mid-height. Starts and ends at the tip.
-function callout(width, height, margins, arrowHeight) {
+// A box inset by `margins` with a triangular pointer on its left side (its
+// right side when mirrored), `arrowHeight` deep and twice that high, its tip
+// on the inset edge at mid-height. Starts and ends at the tip.
+function callout(width, height, margins, arrowHeight, mirrored) {
     var m = margins, a = arrowHeight;
-    return polygon([
+    var points = [
         [m, height / 2],
         [m + a, height / 2 - a],
         [m + a, m],
@@ -25,7 +25,10 @@ function callout(width, height, margins, arrowHeight) {
         [width - m, height - m],
         [m + a, height - m],
         [m + a, height / 2 + a]
-    ]);
+    ];
+    if (mirrored)
+        points = points.map(function(p) { return [width - p[0], p[1]]; });
+    return polygon(points);
 }
 
 // A plate inset by `margins` whose top edge carries an upward pointer at its

@@ -9,10 +9,12 @@
 // Down on), Home and End go to the first and the last usable entry. At either
 // end, or with no usable entry that way, the key is taken and nothing moves.
 // `usable(i)` leaves out inactive entries; without it every entry is usable.
-function step(key, index, count, vertical, usable) {
+// A `mirrored` row runs from the right, so there Left goes on and Right back:
+// the arrows always move toward the entry on their side.
+function step(key, index, count, vertical, usable, mirrored) {
     var ok = usable || function() { return true; };
-    var back = vertical ? Qt.Key_Up : Qt.Key_Left;
-    var on = vertical ? Qt.Key_Down : Qt.Key_Right;
+    var back = vertical ? Qt.Key_Up : mirrored ? Qt.Key_Right : Qt.Key_Left;
+    var on = vertical ? Qt.Key_Down : mirrored ? Qt.Key_Left : Qt.Key_Right;
     var from, delta;
     if (key === back || key === on) {
         delta = key === back ? -1 : 1;

@@ -71,10 +71,12 @@ function stackedHighlight(width, height, radius, margins, index, count) {
     return path;
 }
 
-// A chevron pointing left, open at its right ends.
-function chevronLeft(width, height, margins) {
+// A chevron pointing left, open at its right ends; mirrored, it points right.
+function chevronLeft(width, height, margins, mirrored) {
     var m = margins;
-    return [["moveTo", width - m, m], ["lineTo", m, height / 2], ["lineTo", width - m, height - m]];
+    var tip = mirrored ? width - m : m;
+    var ends = mirrored ? m : width - m;
+    return [["moveTo", ends, m], ["lineTo", tip, height / 2], ["lineTo", ends, height - m]];
 }
 
 // A closed polygon through `points` ({x, y} objects), as path commands.

@@ -85,6 +85,10 @@ Rectangle {
                 anchors.margins: 3
                 clip: true
                 interactive: false
+                // The list's invisible highlight would otherwise glide after the
+                // current line at 400 px/s, syncing frames that draw nothing.
+                highlightMoveDuration: 0
+                highlightResizeDuration: 0
                 model: ListModel { id: logLinesModel }
                 delegate: Text {
                     width: logView.width

@@ -1,8 +1,44 @@
 // The gallery's snapshot mode, as the documentation images are made, and a
-// directory that cannot be made failing the run.
+// directory that cannot be made failing the run; and every published type on
+// show in the gallery.
+
+#include "galleryengine.h"
 
 #include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QtTest>
+
+namespace {
+
+// The QML type names along an object's meta-object chain ("Card_QMLTYPE_3"
+// gives "Card"; a declaration that adds properties is "Name_QML_n").
+QStringList typeNames(const QObject *object)
+{
+    QStringList names;
+    for (const QMetaObject *meta = object->metaObject(); meta; meta = meta->superClass()) {
+        const QString name = QString::fromLatin1(meta->className());
+        names << name.left(name.indexOf(QLatin1String("_QML")));
+    }
+    return names;
+}
+
+// Everything an object holds: its QObject children (popups among them) and
+// its child items (a repeater's delegates are only those).
+void collect(QObject *object, QSet<QObject *> *found)
+{
+    if (found->contains(object))
+        return;
+    found->insert(object);
+    for (QObject *child : object->children())
+        collect(child, found);
+    if (auto *item = qobject_cast<QQuickItem *>(object)) {
+        for (QQuickItem *child : item->childItems())
+            collect(child, found);
+    }
+}
+
+} // namespace
 
 class TestGallery : public QObject {
     Q_OBJECT
@@ -10,6 +46,7 @@ class TestGallery : public QObject {
 private slots:
     void snapshot_data();
     void snapshot();
+    void everyPublishedTypeOnAPage();
 };
 
 void TestGallery::snapshot_data()
@@ -55,5 +92,57 @@ void TestGallery::snapshot()
     }
 }
 
-QTEST_GUILESS_MAIN(TestGallery)
+// Each published type has a card titled with its name that holds a live
+// instance of it. The pages are built as a user builds them, by showing each.
+void TestGallery::everyPublishedTypeOnAPage()
+{
+    const QStringList published = Gallery::publishedTypes();
+    QVERIFY(!published.isEmpty());
+    QQmlApplicationEngine engine;
+    Gallery::prepareEngine(&engine, {});
+    QStringList warnings;
+    connect(&engine, &QQmlEngine::warnings, this, [&warnings](const QList<QQmlError> &errors) {
+        for (const QQmlError &error : errors)
+            warnings << error.toString();
+    });
+    engine.load(QUrl(QStringLiteral("qrc:/gallery/qml/GalleryWindow.qml")));
+    QCOMPARE(engine.rootObjects().size(), 1);
+    QObject *window = engine.rootObjects().constFirst();
+    const int pages = window->property("pageNames").toStringList().size();
+    QCOMPARE(pages, 8);
+    QVERIFY(window->property("title").toString().contains(QStringLiteral("%1 components").arg(published.size())));
+
+    QList<QObject *> loaders;
+    for (QObject *object : window->findChildren<QObject *>()) {
+        if (object->inherits("QQuickLoader"))
+            loaders << object;
+    }
+    QCOMPARE(loaders.size(), pages);
+    for (int page = 0; page < pages; ++page) {
+        window->setProperty("currentPage", page);
+        // The start page is built once the window has shown its first frame.
+        QTRY_VERIFY(loaders.at(page)->property("item").value<QObject *>());
+    }
+
+    QSet<QString> shown;
+    for (QObject *card : window->findChildren<QObject *>()) {
+        if (!typeNames(card).contains(QLatin1String("Card")))
+            continue;
+        const QString title = card->property("title").toString();
+        QSet<QObject *> inside;
+        collect(card, &inside);
+        if (std::any_of(inside.cbegin(), inside.cend(),
+                [&title](const QObject *object) { return typeNames(object).contains(title); }))
+            shown.insert(title);
+    }
+    QStringList missing;
+    for (const QString &type : published) {
+        if (!shown.contains(type))
+            missing << type;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("no card shows " + missing.join(", ")));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+}
+
+QTEST_MAIN(TestGallery)
 #include "tst_gallery.moc"

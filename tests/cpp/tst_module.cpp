@@ -13,12 +13,22 @@
 
 namespace {
 
-const QStringList publishedOrder { "ZelkBigSwitch", "ZelkBusyIndicator", "ZelkButton", "ZelkBigButton", "ZelkCheckBox",
-    "ZelkDialog", "ZelkExpandableToolPanel", "ZelkFileSelector", "ZelkArrowNotation", "ZelkHComboBox", "ZelkHSlider",
-    "ZelkHPureSlider", "ZelkLabel", "ZelkNotation", "ZelkProgressBar", "ZelkRadioButton", "ZelkStepBar", "ZelkSwitch",
-    "ZelkTabButton", "ZelkHeaderPane", "ZelkTextField", "ZelkToolBar", "ZelkVComboBox", "ZelkVSlider", "ZelkChoosePage",
-    "ZelkTabBar", "ZelkIconButton", "ZelkIconTextButton", "ZelkArrowButtonGroup", "ZelkRectNotation",
-    "ZelkPopupChooseView", "ZelkChooseComboBox", "ZelkTextArea", "ZelkRating" };
+// The published types in the module's own order, read from its definition
+// (lines "Name 1.0 Name.qml"; the module, singleton and any other lines are skipped).
+QStringList publishedTypes()
+{
+    QFile qmldir(":/ZelkDesign/qmldir");
+    if (!qmldir.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression typeLine("^(\\w+) 1\\.0 \\1\\.qml$");
+    QStringList types;
+    for (const QString &line : QString::fromUtf8(qmldir.readAll()).split('\n')) {
+        const QRegularExpressionMatch match = typeLine.match(line.trimmed());
+        if (match.hasMatch())
+            types << match.captured(1);
+    }
+    return types;
+}
 
 // One line per Qt module the documents import, at the highest version any of
 // them asks for: deployment tools read them to bring those modules along.
@@ -54,6 +64,7 @@ class TestModule : public QObject {
 
 private slots:
     void moduleDefinition();
+    void everyDocumentPublished();
     void typesLoadCleanly();
 };
 
@@ -63,16 +74,36 @@ void TestModule::moduleDefinition()
     QVERIFY(depends.size() > 1);
     QStringList expected = QStringList { "module ZelkDesign" } + depends;
     expected << "singleton ZelkDesign 1.0 ZelkDesign.qml";
-    for (const QString &type : publishedOrder)
+    for (const QString &type : publishedTypes())
         expected << QStringLiteral("%1 1.0 %1.qml").arg(type);
     QFile qmldir(":/ZelkDesign/qmldir");
     QVERIFY(qmldir.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(qmldir.readAll()), expected.join("\r\n") + "\r\n");
+    const QString text = QString::fromUtf8(qmldir.readAll());
+    QVERIFY2(text.count("\r\n") == text.count('\n'),
+        "qmldir must end every line with CR LF, as the module is published; .gitattributes keeps them on "
+        "checkout, so an editor that saved the file with LF endings changed it");
+    QCOMPARE(text, expected.join("\r\n") + "\r\n");
+}
+
+// A document in the module's folder that qmldir does not publish is a control
+// nobody can import (and one the gallery, the benchmark and these tests skip).
+void TestModule::everyDocumentPublished()
+{
+    QStringList documents = QDir(SOURCE_DIR "/ZelkDesign").entryList({ "Zelk*.qml" }, QDir::Files);
+    documents.removeOne("ZelkDesign.qml"); // the theme singleton
+    for (QString &document : documents)
+        document.chop(4);
+    documents.sort();
+    QStringList published = publishedTypes();
+    published.sort();
+    QCOMPARE(published, documents);
 }
 
 // All types in one document: a warning names the type's own file.
 void TestModule::typesLoadCleanly()
 {
+    const QStringList types = publishedTypes();
+    QVERIFY(!types.isEmpty());
     QQmlEngine engine;
     Startup::prepareEngine(&engine, {});
     QStringList warnings;
@@ -82,7 +113,7 @@ void TestModule::typesLoadCleanly()
     });
     QQmlComponent component(&engine);
     component.setData("import QtQuick 2.9\nimport ZelkDesign 1.0\nItem { width: 800; height: 800\n"
-            + publishedOrder.join(" {}\n").toUtf8() + " {}\n}",
+            + types.join(" {}\n").toUtf8() + " {}\n}",
         QUrl(QStringLiteral("qrc:/sanity.qml")));
     QScopedPointer<QObject> object(component.create());
     QVERIFY2(object, qPrintable(component.errorString()));

@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QVector>
 #include <QtCore/private/qabstractanimation_p.h>
 #include <QtGlobal>
 #include <QtGui/private/qguiapplication_p.h>
@@ -90,6 +91,53 @@ int TestSupport::largestDifference(QQuickItem *item, QQuickItem *reference) cons
         }
     }
     return largest;
+}
+
+QVariantMap TestSupport::mirrorDifference(
+    QQuickItem *item, QQuickItem *reference, const QVariantList &skip, int slack) const
+{
+    QVariantMap result { { QStringLiteral("largest"), -1 }, { QStringLiteral("x"), 0 }, { QStringLiteral("y"), 0 } };
+    if (!item || !reference)
+        return result;
+    const QPoint from = toImage(item, 0, 0);
+    const QPoint to = toImage(item, item->width(), item->height());
+    const QPoint mirrorFrom = toImage(reference, 0, 0);
+    if (toImage(reference, reference->width(), reference->height()) - mirrorFrom != to - from)
+        return result;
+    QVector<QRectF> skipped;
+    for (const QVariant &rect : skip)
+        skipped.append(rect.toRectF());
+    // Untransformed boxes side by side: the item's coordinates are the scene's, shifted.
+    const QPointF origin = item->mapToScene(QPointF(0, 0));
+    int largest = 0;
+    for (int py = from.y(); py < to.y(); ++py) {
+        for (int px = from.x(); px < to.x(); ++px) {
+            const int mx = mirrorFrom.x() + (to.x() - 1 - px);
+            const int my = mirrorFrom.y() + (py - from.y());
+            if (!m_image.valid(px, py) || !m_image.valid(mx, my))
+                return result;
+            const QPointF local = QPointF((px + 0.5) / m_ratio, (py + 0.5) / m_ratio) - origin;
+            if (std::any_of(skipped.cbegin(), skipped.cend(), [&](const QRectF &r) { return r.contains(local); }))
+                continue;
+            const QRgb a = m_image.pixel(px, py);
+            int difference = 256;
+            for (int dx = -slack; dx <= slack; ++dx) {
+                if (!m_image.valid(mx + dx, my))
+                    continue;
+                const QRgb b = m_image.pixel(mx + dx, my);
+                difference = std::min(difference,
+                    std::max({ qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)),
+                        qAbs(qAlpha(a) - qAlpha(b)) }));
+            }
+            if (difference > largest) {
+                largest = difference;
+                result[QStringLiteral("x")] = local.x();
+                result[QStringLiteral("y")] = local.y();
+            }
+        }
+    }
+    result[QStringLiteral("largest")] = largest;
+    return result;
 }
 
 namespace {

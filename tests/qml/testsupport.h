@@ -35,6 +35,16 @@ public:
     // Largest difference of any channel between two equally sized items of
     // the last grab, pixel by pixel: how far one drawing is from a reference.
     Q_INVOKABLE int largestDifference(QQuickItem *item, QQuickItem *reference) const;
+    // The same against the reference turned left to right: how far a mirrored
+    // drawing is from the mirror image of the plain one. Rectangles of `skip`
+    // (in the item's coordinates) are left out: texts and pictures, which a
+    // mirrored layout moves but never turns. Gives {largest, x, y}, the
+    // largest difference and where in the item it lies; largest is -1 when
+    // the two differ in size or leave the grab. Each pixel is matched with
+    // the nearest of the turned ones up to `slack` pixels to either side:
+    // an edge on a half pixel falls to one side of it, whichever way it faces.
+    Q_INVOKABLE QVariantMap mirrorDifference(
+        QQuickItem *item, QQuickItem *reference, const QVariantList &skip, int slack = 0) const;
     Q_INVOKABLE bool save(const QString &path) const { return m_image.save(path); }
     // Lines the documents print (console.log and the like, not engine
     // warnings) from the last call of recordMessages() on, for tests of log output.
