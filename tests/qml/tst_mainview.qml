@@ -155,6 +155,14 @@ TestCase {
         return [
             { tag: "main window after its warning box", component: mainViewComponent,
               show: function(window) { return [findChild(findChild(window.contentItem, "selectDeviceView"), "warningDialog")]; } },
+            { tag: "main window on page 1 after its warning box", component: mainViewComponent,
+              show: function(window) {
+                  var page = findChild(window.contentItem, "selectDeviceView");
+                  mouseClick(findChild(page, "deviceCheckBox0"));
+                  page.goNext();
+                  tryCompare(findChild(window.contentItem, "deviceStepPage"), "status", Loader.Ready);
+                  return [findChild(page, "warningDialog")];
+              } },
             { tag: "main window after both overlays", component: mainViewComponent,
               show: function(window) { return [findChild(window.contentItem, "busyIndicatorView"), findChild(window.contentItem, "progressView")]; } },
             { tag: "window holding the feedback form and its warning", component: hostComponent,
