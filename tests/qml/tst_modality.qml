@@ -28,7 +28,7 @@ TestCase {
     }
 
     // The window at page 0 with its third model ticked by key, and a text
-    // field behind the popups holding the keyboard.
+    // input behind the popups holding the keyboard.
     function prepareWindow() {
         var window = createTemporaryObject(mainViewComponent, testCase);
         tryCompare(window, "visible", true);
@@ -40,7 +40,9 @@ TestCase {
         w.box.forceActiveFocus(Qt.TabFocusReason);
         keyClick(Qt.Key_Space);
         verify(w.box.checked);
-        w.field = createTemporaryQmlObject(imports + "TextField { width: 200 }", page);
+        // Unclipped: Qt 5.15's batch renderer leaks the clip bookkeeping of a
+        // clipped item inside the blurred backdrop's source when the backdrop goes.
+        w.field = createTemporaryQmlObject(imports + "TextInput { width: 200; height: 30 }", page);
         w.field.forceActiveFocus(Qt.TabFocusReason);
         return w;
     }
