@@ -13,11 +13,11 @@ ApplicationWindow {
     visible: true
     width: 800
     height: 800
-    title: qsTr("Orvane Tool")
     // Below this the overlays' bar (776 px, its badge a little beyond either
     // end) or page 0's column of models would be cut off.
     minimumWidth: 790
     minimumHeight: 480
+    title: qsTr("Orvane Tool")
 
     overlay.modal: BluredCover {
         bluredTarget: backgroundRect
