@@ -12,6 +12,31 @@ TestCase {
 
     Component { id: mainViewComponent; MainView {} }
 
+    function createWindow() {
+        var window = createTemporaryObject(mainViewComponent, testCase);
+        tryCompare(window, "visible", true);
+        waitForRendering(window.contentItem);
+        return window;
+    }
+
+    // Key events go to the window that has the keyboard.
+    function activate(window) {
+        window.requestActivate();
+        tryVerify(function() { return window.active && window.activeFocusItem !== null; }, 5000, "the window has the keyboard");
+    }
+
+    // Presses each key in turn and names the item holding the focus after each.
+    function press(window, keys) {
+        return keys.map(function(key) {
+            keyClick(key);
+            return window.activeFocusItem ? window.activeFocusItem.objectName : "";
+        });
+    }
+
+    function repeat(key, times) {
+        return Array.from({ length: times }, function() { return key; });
+    }
+
     // A rounded corner leaves the window's background at the header's corner;
     // a square outline would draw its grey line through it.
     function cornerIsRound(view, x) {
@@ -34,9 +59,7 @@ TestCase {
     // Next with nothing ticked warns and stays; the steps follow the list's
     // order, whatever the order of the ticks; Next on the last step finishes.
     function test_wizard() {
-        var window = createTemporaryObject(mainViewComponent, testCase);
-        tryCompare(window, "visible", true);
-        waitForRendering(window.contentItem);
+        var window = createWindow();
         var next = findChild(window.contentItem, "selectNextButton");
         mouseClick(next);
         var warning = findChild(findChild(window.contentItem, "selectDeviceView"), "warningDialog");
@@ -65,5 +88,91 @@ TestCase {
         compare(finished, 0);
         mouseClick(findChild(view, "stepNextButton"));
         compare([finished, view.currentStep], [1, 2]);
+    }
+
+    // The whole wizard with the keyboard alone: Tab walks the models in the
+    // order shown, then Next, and round again; Space ticks; Return presses the
+    // focused button; the warning's OK has the focus and Return or Escape
+    // closes it, handing focus back to Next; on page 1 the current tab is one
+    // stop, ringed while focused, and the arrows, Home and End move it.
+    function test_wizardByKeys() {
+        var window = createWindow();
+        activate(window);
+        var boxes = [0, 1, 2, 3, 4, 5].map(function(row) { return "deviceCheckBox" + row; });
+        compare(press(window, repeat(Qt.Key_Tab, 8)), boxes.concat(["selectNextButton", "deviceCheckBox0"]));
+        compare(press(window, [Qt.Key_Backtab]), ["selectNextButton"]);
+
+        var warning = findChild(findChild(window.contentItem, "selectDeviceView"), "warningDialog");
+        [Qt.Key_Return, Qt.Key_Escape].forEach(function(close) {
+            keyClick(Qt.Key_Return);
+            tryCompare(warning, "opened", true);
+            compare(window.activeFocusItem, findChild(warning.contentItem, "warningOkButton"));
+            keyClick(close);
+            tryCompare(warning, "visible", false);
+            compare(window.activeFocusItem.objectName, "selectNextButton");
+        });
+
+        // The last row, the fourth and the first; then on to Next.
+        compare(press(window, [Qt.Key_Backtab, Qt.Key_Space, Qt.Key_Backtab, Qt.Key_Backtab, Qt.Key_Space]
+                      .concat(repeat(Qt.Key_Backtab, 3), [Qt.Key_Space], repeat(Qt.Key_Tab, 6))),
+                ["deviceCheckBox5", "deviceCheckBox5", "deviceCheckBox4", "deviceCheckBox3", "deviceCheckBox3",
+                 "deviceCheckBox2", "deviceCheckBox1", "deviceCheckBox0", "deviceCheckBox0"]
+                .concat(boxes.slice(1), ["selectNextButton"]));
+        keyClick(Qt.Key_Return);
+        var loader = findChild(window.contentItem, "deviceStepPage");
+        tryCompare(loader, "status", Loader.Ready);
+        var view = loader.item;
+        compare(view.devices, ["Corvex-A1", "Corvex-B2", "Corvex-C2"]);
+        tryCompare(findChild(window.contentItem, "swipeView").contentItem, "moving", false);
+        var finished = 0;
+        view.finished.connect(function() { ++finished; });
+
+        compare(press(window, [Qt.Key_Tab]), ["deviceTab0"]);
+        var ring = findChild(view, "deviceTab0").mapToItem(view, view.tabWidth / 2, 7);
+        tryVerify(function() { TestSupport.grab(view); return TestSupport.near(TestSupport.pixel(view, ring.x, ring.y), "#2e91ed", 24); },
+                  3000, "the focused tab is ringed");
+        var steps = [[Qt.Key_Right, 1], [Qt.Key_Right, 2], [Qt.Key_Right, 2], [Qt.Key_Home, 0], [Qt.Key_Left, 0], [Qt.Key_End, 2], [Qt.Key_Left, 1]];
+        steps.forEach(function(step) {
+            keyClick(step[0]);
+            compare([view.currentStep, window.activeFocusItem.objectName], [step[1], "deviceTab" + step[1]]);
+        });
+        verify(TestSupport.grab(view));
+        verify(!TestSupport.near(TestSupport.pixel(view, ring.x, ring.y), "#2e91ed", 24), "the ring left the first tab");
+
+        compare(press(window, [Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Backtab]), ["stepNextButton", "deviceTab1", "stepNextButton"]);
+        keyClick(Qt.Key_Return);
+        compare([view.currentStep, finished], [2, 0]);
+        keyClick(Qt.Key_Enter);
+        compare([view.currentStep, finished], [2, 1]);
+    }
+
+    // Page 0, left behind, takes no focus and no keys: no number of Tabs (or
+    // Shift+Tabs) reaches its boxes or its Next, and its ticks stay.
+    function test_leftPageOutOfReach() {
+        var window = createWindow();
+        [1, 3].forEach(function(row) { mouseClick(findChild(window.contentItem, "deviceCheckBox" + row)); });
+        mouseClick(findChild(window.contentItem, "selectNextButton"));
+        var loader = findChild(window.contentItem, "deviceStepPage");
+        tryCompare(loader, "status", Loader.Ready);
+        activate(window);
+        var page = findChild(window.contentItem, "selectDeviceView");
+        [Qt.Key_Tab, Qt.Key_Backtab].forEach(function(key) {
+            for (var i = 0; i < 12; ++i) {
+                keyClick(key);
+                verify(!isInside(page, window.activeFocusItem), "key " + i + " focused " + window.activeFocusItem);
+                keyClick(Qt.Key_Space);
+            }
+        });
+        compare([0, 1, 2, 3, 4, 5].map(function(row) { return findChild(window.contentItem, "deviceCheckBox" + row).checked; }),
+                [false, true, false, true, false, false]);
+        compare(loader.item.devices, ["Corvex-A2", "Corvex-B2"]);
+    }
+
+    function isInside(ancestor, item) {
+        for (var i = item; i; i = i.parent) {
+            if (i === ancestor)
+                return true;
+        }
+        return false;
     }
 }
