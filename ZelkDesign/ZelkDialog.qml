@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtQuick.Controls 2.2
 import QtQuick.Templates 2.3 as T
+import QtQuick.Window 2.2
 import "."
 import "private"
 import "private/outlinePaths.js" as Paths
@@ -21,11 +22,19 @@ Popup {
     width: dialogWidth + 2 * boundaryMargins
     height: dialogHeight + 2 * boundaryMargins
     closePolicy: Popup.CloseOnEscape
+    // Modal or not, a dialog expects input: it takes the keyboard when it
+    // opens, keeps Tab inside itself and hands focus back when it closes,
+    // so no key reaches what lies behind it.
+    focus: true
     // The Default style's popup brings its own plain dimming, which would hide
     // the window's blurred backdrop (its overlay.modal) behind this dialog.
     T.Overlay.modal: null
 
     background: Item {
+        FocusReturn {
+            popup: popup
+        }
+
         RoundedOutlineMask {
             id: realBackgroundItem
             anchors.fill: parent
@@ -119,18 +128,21 @@ Popup {
             onPressed: startPos = Qt.point(mouse.x, mouse.y)
             // Bounded, unlike a free drag: a modal dialog whose title strip
             // left the window could never be grabbed back and would block
-            // the application.
+            // the application. The bounds are the window's, wherever the
+            // dialog was declared.
             onPositionChanged: {
-                var area = popup.parent;
-                var x = popup.x + mouse.x - startPos.x;
-                var y = popup.y + mouse.y - startPos.y;
-                if (area) {
-                    var bounded = DragBounds.keepStripInside(x, y, popup.width, popup.titleHeight, area.width, area.height);
-                    x = bounded.x;
-                    y = bounded.y;
+                var dx = mouse.x - startPos.x;
+                var dy = mouse.y - startPos.y;
+                var window = Window.window;
+                if (window) {
+                    var at = mapToItem(null, 0, 0);
+                    var grabTo = popup.closeButtonVisible ? closeArea.x : width;
+                    var bounded = DragBounds.keepStripReachable(at.x + dx, at.y + dy, 0, grabTo, height, window.width, window.height);
+                    dx = bounded.x - at.x;
+                    dy = bounded.y - at.y;
                 }
-                popup.x = x;
-                popup.y = y;
+                popup.x += dx;
+                popup.y += dy;
             }
         }
 

@@ -18,12 +18,19 @@ Popup {
 
     margins: 0
     closePolicy: Popup.NoAutoClose
+    // Takes the keyboard when it opens: Tab walks its buttons (and only
+    // them), Space or Return presses one, and focus goes back on closing.
+    focus: true
     // The Default style's popup brings its own plain dimming, which would hide
     // the window's blurred backdrop (its overlay.modal) should a user make
     // this chooser modal.
     T.Overlay.modal: null
 
-    background: Item {}
+    background: Item {
+        FocusReturn {
+            popup: root
+        }
+    }
 
     BigButtonRow {
         id: bigButtonRowLayout

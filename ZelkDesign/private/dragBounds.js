@@ -1,11 +1,21 @@
 .pragma library
 
-// Where a dragged window-like item may go: its top strip (full width,
-// `stripHeight` high) stays inside the area, so it can always be grabbed
-// again. An item wider than the area may slide only as far as keeps both of
-// its ends reachable.
-function keepStripInside(x, y, width, stripHeight, areaWidth, areaHeight) {
-    return { x: clamp(x, 0, areaWidth - width), y: clamp(y, 0, areaHeight - stripHeight) };
+// How much of a dragged dialog's title strip stays inside the window: enough
+// to grab it again with the pointer.
+var grip = 80;
+
+// Where a dragged dialog may go, in the coordinates of the area it must stay
+// reachable in (the window): the strip's full height stays inside, and so do
+// at least `grip` pixels of the part of the strip that drags, which runs from
+// `grabFrom` to `grabTo` measured from the dialog's left edge (a close button
+// at the strip's end takes its own presses). The rest of the dialog may leave
+// the area.
+function keepStripReachable(x, y, grabFrom, grabTo, stripHeight, areaWidth, areaHeight) {
+    var reach = Math.min(grip, grabTo - grabFrom);
+    return {
+        x: clamp(x, reach - grabTo, areaWidth - reach - grabFrom),
+        y: clamp(y, 0, areaHeight - stripHeight)
+    };
 }
 
 function clamp(value, bound1, bound2) {

@@ -6,10 +6,17 @@ import ZelkDesign 1.0
 Popup {
     id: root
 
+    // Moves the bar up or down from the middle, to make room for another overlay.
+    property real barOffset: 0
+
     // The Default style's popup brings its own plain dimming; clearing it lets
     // the window's blurred backdrop show behind the bar.
     T.Overlay.modal: null
     modal: true
+    // Only whoever drives the overlay closes it: no key and no press does.
+    // It holds the keyboard while open, so no key reaches the window behind.
+    closePolicy: Popup.NoAutoClose
+    focus: true
 
     background: Item {}
 
@@ -17,6 +24,7 @@ Popup {
         id: progressBar
         objectName: "busyProgressBar"
         anchors.centerIn: parent
+        anchors.verticalCenterOffset: root.barOffset
         valueLabelVisible: false
         indeterminate: true
         value: 0.3

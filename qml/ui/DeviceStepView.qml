@@ -21,7 +21,35 @@ ZelkHeaderPane {
             root.finished();
     }
 
+    // The keys of a tab row: Left and Right step to the neighbour (not
+    // round the ends), Home and End go to the ends. True when the key is one.
+    function stepByKey(key) {
+        var last = devices.length - 1;
+        switch (key) {
+        case Qt.Key_Left:
+            currentStep = Math.max(currentStep - 1, 0);
+            return true;
+        case Qt.Key_Right:
+            currentStep = Math.min(currentStep + 1, last);
+            return true;
+        case Qt.Key_Home:
+            currentStep = 0;
+            return true;
+        case Qt.Key_End:
+            currentStep = last;
+            return true;
+        }
+        return false;
+    }
+
     Component.onCompleted: console.log("devices:", devices)
+
+    // The current tab is the row's one stop in the tab chain; whichever way
+    // the current tab changes, the keyboard focus goes along with it.
+    onCurrentStepChanged: {
+        if (tabRow.activeFocus && tabs.itemAt(currentStep))
+            tabs.itemAt(currentStep).forceActiveFocus();
+    }
 
     // Part of the header background, so the pane's rounded outline cuts it.
     Rectangle {
@@ -42,56 +70,78 @@ ZelkHeaderPane {
         }
     }
 
-    Repeater {
-        id: tabs
-        model: root.devices
+    // In the header item, which comes before the content in the tab chain as
+    // it does on screen.
+    FocusScope {
+        id: tabRow
+        parent: root.headerItem
+        anchors.fill: parent
 
-        Item {
-            id: tab
+        Repeater {
+            id: tabs
+            model: root.devices
 
-            readonly property bool current: root.currentStep === index
+            Item {
+                id: tab
 
-            objectName: "deviceTab" + index
-            Accessible.role: Accessible.PageTab
-            Accessible.name: modelData
-            Accessible.selectable: true
-            Accessible.selected: tab.current
-            Accessible.onPressAction: root.currentStep = index
-            x: root.tabWidth * index
-            y: 0
-            width: root.tabWidth
-            height: root.headerHeight
+                readonly property bool current: root.currentStep === index
 
-            // Reaches a little past the tab so its rounded ends lie on the pane's own.
-            ZelkPrivate.OutlineCanvas {
-                objectName: "tabOutline"
-                anchors.fill: parent
-                anchors.leftMargin: -3.5
-                anchors.topMargin: -3.5
-                anchors.rightMargin: -3.5
-                anchors.bottomMargin: -5
-                visible: tab.current
-                lineWidth: 2
-                strokeColor: "#4c4c4c"
-                path: Paths.topOutline(width, height, root.radius, 4, index === 0, index === tabs.count - 1, false)
-            }
+                objectName: "deviceTab" + index
+                activeFocusOnTab: tab.current
+                Accessible.role: Accessible.PageTab
+                Accessible.name: modelData
+                Accessible.selectable: true
+                Accessible.selected: tab.current
+                Accessible.focusable: true
+                Accessible.onPressAction: root.currentStep = index
+                x: root.tabWidth * index
+                y: 0
+                width: root.tabWidth
+                height: root.headerHeight
 
-            Label {
-                objectName: "tabLabel"
-                anchors.fill: parent
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: modelData
-                font.family: ZelkDesign.fontFamily
-                font.pixelSize: 20
-                color: tab.current ? ZelkDesign.themeColor : "#e5e5e5"
-                // The tab already says it.
-                Accessible.ignored: true
-            }
+                Keys.onPressed: event.accepted = root.stepByKey(event.key)
 
-            MouseArea {
-                anchors.fill: parent
-                onClicked: root.currentStep = index
+                // Reaches a little past the tab so its rounded ends lie on the pane's own.
+                ZelkPrivate.OutlineCanvas {
+                    objectName: "tabOutline"
+                    anchors.fill: parent
+                    anchors.leftMargin: -3.5
+                    anchors.topMargin: -3.5
+                    anchors.rightMargin: -3.5
+                    anchors.bottomMargin: -5
+                    visible: tab.current
+                    lineWidth: 2
+                    strokeColor: "#4c4c4c"
+                    path: Paths.topOutline(width, height, root.radius, 4, index === 0, index === tabs.count - 1, false)
+                }
+
+                Label {
+                    objectName: "tabLabel"
+                    anchors.fill: parent
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    leftPadding: 8
+                    rightPadding: 8
+                    text: modelData
+                    elide: Text.ElideRight
+                    font.family: ZelkDesign.fontFamily
+                    font.pixelSize: 20
+                    color: tab.current ? ZelkDesign.themeColor : "#e5e5e5"
+                    // The tab already says it.
+                    Accessible.ignored: true
+                }
+
+                // Inside the tab, clear of its outline and of the neighbours.
+                ZelkPrivate.FocusFrame {
+                    objectName: "tabFocusFrame"
+                    gap: -6
+                    shown: tab.activeFocus
+                }
+
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: root.currentStep = index
+                }
             }
         }
     }

@@ -13,6 +13,10 @@ ApplicationWindow {
     visible: true
     width: 800
     height: 800
+    // Below this the overlays' bar (776 px, its badge a little beyond either
+    // end) or page 0's column of models would be cut off.
+    minimumWidth: 790
+    minimumHeight: 480
     title: qsTr("Orvane Tool")
     // Laid out left to right only; controls would mirror for a locale written right to left.
     locale: Qt.locale().textDirection === Qt.RightToLeft ? Qt.locale("en") : Qt.locale()
@@ -36,10 +40,17 @@ ApplicationWindow {
             anchors.fill: parent
             anchors.margins: 30
             interactive: false
+            // Not a stop of its own in the tab chain, where it would only hand
+            // focus back to whatever its page last had: Tab goes from the
+            // page's last control round to its first.
+            activeFocusOnTab: false
 
+            // A page out of view takes no focus and no keys: Tab never reaches
+            // the models left behind, and their ticks stay as they are.
             SelectDevicesView {
                 id: selectDeviceView
                 objectName: "selectDeviceView"
+                enabled: SwipeView.isCurrentItem
                 onNextClicked: swipeView.currentIndex = 1
             }
 
@@ -81,20 +92,27 @@ ApplicationWindow {
     // Missing keys of the backend's maps read as undefined; the guards turn them
     // into a closed overlay, an empty title and the backend's default range,
     // and a title of another type shows as text, instead of assignment warnings.
+    // Both open at once, the progress overlay stands above the busy one and
+    // only the busy one draws the backdrop, so both bars show over it, the
+    // busy bar above, the progress bar (whose badge hangs lower) below.
     BusyIndicatorView {
         id: busyIndicatorView
         objectName: "busyIndicatorView"
         width: parent.width
         height: parent.height
         visible: $app.busy.status === true
+        barOffset: progressView.visible ? -80 : 0
     }
 
     ProgressView {
         id: progressView
         objectName: "progressView"
+        z: 1
         width: parent.width
         height: parent.height
         visible: $app.progressInfo.visible === true
+        dim: !busyIndicatorView.visible
+        barOffset: busyIndicatorView.visible ? 70 : 0
         from: typeof $app.progressInfo.from === "number" ? $app.progressInfo.from : 0
         to: typeof $app.progressInfo.to === "number" ? $app.progressInfo.to : 100
         value: {

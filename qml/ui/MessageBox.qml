@@ -9,13 +9,21 @@ ZelkDialog {
     property alias message: msgLabel.text
     property list<ZelkButton> buttons
 
+    function centredX() {
+        return parent ? parent.width / 2 - width / 2 : 0;
+    }
+
+    function centredY() {
+        return parent ? parent.height / 2 - height / 2 : 0;
+    }
+
     visible: false
     modal: true
     closeButtonVisible: false
     // In window coordinates whatever item declares the box.
     parent: ApplicationWindow.overlay
-    x: parent ? parent.width / 2 - width / 2 : 0
-    y: parent ? parent.height / 2 - height / 2 : 0
+    x: centredX()
+    y: centredY()
     width: Math.max(300, buttonsLayout.width + 50)
     height: msgLabel.height + 80 + buttonsLayout.height + 20 + 50
 
@@ -24,15 +32,25 @@ ZelkDialog {
             buttons[i].parent = buttonsLayout;
     }
 
+    // A drag replaces the centring bindings; each opening brings them back,
+    // so the box never reopens where it was left (perhaps outside a window
+    // made smaller since). The first button is the default one: it holds
+    // the focus, so Return or Space presses it.
+    onAboutToShow: {
+        x = Qt.binding(centredX);
+        y = Qt.binding(centredY);
+        if (buttons.length > 0)
+            buttons[0].focus = true;
+    }
+
+    // Placed by the box's own size rather than anchored to the content item,
+    // which a window being destroyed may take away before the box.
     Label {
         id: msgLabel
         objectName: "messageLabel"
-        anchors.top: parent.top
-        anchors.topMargin: 80
-        anchors.left: parent.left
-        anchors.leftMargin: 20
-        anchors.right: parent.right
-        anchors.rightMargin: 20
+        x: 20
+        y: 80
+        width: root.availableWidth - 40
         font.family: ZelkDesign.fontFamily
         font.pixelSize: 20
         color: "white"
@@ -44,8 +62,7 @@ ZelkDialog {
 
     RowLayout {
         id: buttonsLayout
-        anchors.top: msgLabel.bottom
-        anchors.topMargin: 20
-        anchors.horizontalCenter: parent.horizontalCenter
+        x: (root.availableWidth - width) / 2
+        y: msgLabel.y + msgLabel.height + 20
     }
 }

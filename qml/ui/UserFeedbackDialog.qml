@@ -39,12 +39,28 @@ ZelkDialog {
         }
     }
 
+    function centredX() {
+        return parent ? parent.width / 2 - width / 2 : 0;
+    }
+
+    function centredY() {
+        return parent ? parent.height / 2 - height / 2 : 0;
+    }
+
     dialogWidth: 658
     dialogHeight: 627
     title: qsTr("User Feedback") + $app.langToken
     modal: true
-    x: parent ? parent.width / 2 - width / 2 : 0
-    y: parent ? parent.height / 2 - height / 2 : 0
+    x: centredX()
+    y: centredY()
+
+    // A drag replaces the centring bindings; each opening brings them back,
+    // so the form never reopens where it was left (perhaps outside a window
+    // made smaller since).
+    onAboutToShow: {
+        x = Qt.binding(centredX);
+        y = Qt.binding(centredY);
+    }
 
     ListModel {
         id: attachments
@@ -130,6 +146,10 @@ ZelkDialog {
                 color: "#9b9b9b"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
+
+                // As in any form, Tab goes on to the next field; a tab
+                // character has no place in the message.
+                Keys.onTabPressed: nextItemInFocusChain(true).forceActiveFocus(Qt.TabFocusReason)
             }
 
             ColumnLayout {
@@ -161,16 +181,26 @@ ZelkDialog {
                     }
 
                     // Inside the 2 px frame, which would otherwise cover the rows' edges.
+                    // From the keyboard, Up and Down move the current row, Space
+                    // selects or unselects it and Delete removes the selected rows.
                     ListView {
                         id: attachmentList
                         objectName: "attachmentList"
                         Accessible.role: Accessible.List
                         Accessible.name: qsTr("Attachments") + $app.langToken
+                        Accessible.focusable: true
                         anchors.fill: parent
                         anchors.margins: 2
                         anchors.topMargin: 5
                         clip: true
+                        activeFocusOnTab: true
                         model: attachments
+
+                        Keys.onSpacePressed: {
+                            if (currentIndex >= 0)
+                                attachments.setProperty(currentIndex, "selected", !attachments.get(currentIndex).selected);
+                        }
+                        Keys.onDeletePressed: dialog.removeSelected()
 
                         delegate: Label {
                             id: row
@@ -190,6 +220,14 @@ ZelkDialog {
                             background: Rectangle {
                                 color: model.selected ? ZelkDesign.themeColor
                                                       : rowArea.containsMouse ? Qt.lighter(ZelkDesign.themeColor) : "transparent"
+                            }
+
+                            // The current row, while the list has the keyboard; white
+                            // on a selected row, whose fill is the ring's own colour.
+                            Shared.FocusFrame {
+                                gap: 0
+                                shown: row.ListView.isCurrentItem && row.ListView.view.activeFocus
+                                border.color: model.selected ? "white" : ZelkDesign.themeColor
                             }
 
                             MouseArea {

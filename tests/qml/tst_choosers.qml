@@ -72,4 +72,25 @@ TestCase {
         chooser.model = undefined;
         compare(buttonsOf(chooser).length, 0);
     }
+
+    // The popup takes the keyboard when it opens: Tab and Shift+Tab walk its
+    // enabled buttons, round and round, Space and Return press the focused
+    // one, Escape leaves it open; closing gives the keyboard back.
+    function test_popupByKeys() {
+        var model = choices();
+        model[1].buttonEnabled = false;
+        var before = createTemporaryQmlObject("import QtQuick 2.9; Item { focus: true }", testCase);
+        before.forceActiveFocus();
+        var chooser = make("popup", { model: model, buttonWidth: 100, buttonHeight: 100, width: 700, height: 400 });
+        tryVerify(function() { return chooser.activeFocus; }, 3000, "the popup takes the keyboard");
+        var buttons = buttonsOf(chooser), emitted = [], focused = [];
+        chooser.buttonClicked.connect(function(name) { emitted.push(name); });
+        [Qt.Key_Tab, Qt.Key_Space, Qt.Key_Tab, Qt.Key_Return, Qt.Key_Tab, Qt.Key_Backtab, Qt.Key_Enter, Qt.Key_Escape].forEach(function(key) {
+            keyClick(key);
+            focused.push(buttons.map(function(b) { return b.activeFocus; }).indexOf(true));
+        });
+        compare([focused, emitted, chooser.opened], [[0, 0, 2, 2, 0, 2, 2, 2], ["scan", "export", "export"], true]);
+        chooser.close();
+        tryCompare(before, "activeFocus", true);
+    }
 }

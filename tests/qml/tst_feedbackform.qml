@@ -86,4 +86,51 @@ TestCase {
         verify(row.implicitWidth > data.shown.length * row.font.pixelSize * 0.3, row.implicitWidth);
         verify(row.contentWidth <= row.width - row.leftPadding - row.rightPadding + 1, row.contentWidth);
     }
+
+    // From the keyboard alone: the form opens with Submit holding the focus;
+    // Tab goes on from the message (it types no tab character) to the
+    // attachment list, where Up and Down move the current row, ringed, Space
+    // selects or unselects it and Delete removes the selected rows.
+    function test_attachmentsByKeys() {
+        var form = openForm(["file:///a", "file:///b", "file:///c", "file:///d"]);
+        host.requestActivate();
+        tryVerify(function() { return host.active && host.activeFocusItem !== null; }, 5000, "the window has the keyboard");
+        mouseMove(host.contentItem, 5, 5);
+        compare(host.activeFocusItem, findChild(form.contentItem, "applylBtn"));
+        var content = findChild(form.contentItem, "contentTextArea"), list = findChild(form.contentItem, "attachmentList");
+        content.forceActiveFocus(Qt.TabFocusReason);
+        keyClick(Qt.Key_Tab);
+        compare([list.activeFocus, content.text], [true, ""]);
+        function ringAt(i) {
+            var row = list.itemAtIndex(i);
+            return TestSupport.grab(row) && TestSupport.near(TestSupport.pixel(row, row.width / 2, 1), form.attachments.get(i).selected ? "white" : "#2e91ed", 16);
+        }
+        [Qt.Key_Space, Qt.Key_Down, Qt.Key_Down, Qt.Key_Space, Qt.Key_Up, Qt.Key_Space, Qt.Key_Space, Qt.Key_Down, Qt.Key_Down, Qt.Key_Down]
+            .forEach(function(key) { keyClick(key); });
+        compare([[0, 1, 2, 3].map(function(i) { return form.attachments.get(i).selected; }), list.currentIndex],
+                [[true, false, true, false], 3]);
+        tryVerify(function() { return ringAt(3); }, 3000, "the current row is ringed");
+        verify(!ringAt(1), "only the current row");
+        keyClick(Qt.Key_Up);
+        keyClick(Qt.Key_Up);
+        tryVerify(function() { return ringAt(1) && !ringAt(3); }, 3000, "the ring follows the current row");
+        keyClick(Qt.Key_Delete);
+        compare(paths(form), ["/b", "/d"]);
+    }
+
+    // Dragged away and closed, the form opens centred again.
+    function test_reopensCentred() {
+        var form = openForm([]);
+        var centre = [form.x, form.y];
+        mousePress(host.contentItem, form.x + 200, form.y + 30);
+        mouseMove(host.contentItem, form.x + 250, form.y + 60);
+        mouseMove(host.contentItem, form.x + 300, form.y + 90);
+        mouseRelease(host.contentItem, form.x + 300, form.y + 90);
+        verify(form.x > centre[0] && form.y > centre[1], "dragged " + [form.x, form.y, centre]);
+        form.close();
+        tryCompare(form, "visible", false);
+        form.open();
+        tryCompare(form, "opened", true);
+        compare([form.x, form.y], centre);
+    }
 }

@@ -38,18 +38,23 @@ TestCase {
         compare(Paths.checkMark(17.5, 14, 2).map(function(c) { return [c[1], c[2]]; }), [[15.5, 2], [5.5, 12], [2, 8.5]]);
     }
 
-    // A 476 by 350 dialog with a 60 high strip: its strip stays in the area,
-    // and one wider than the area slides only as far as keeps both ends reachable.
+    // A 476 wide dialog with a 60 high strip in an 800 square: the strip
+    // stays in, and at least 80 px of the part that drags (0 to 412 beside a
+    // close button, all 476 without one) stay in, whatever else leaves.
     function test_dragBounds_data() {
         return [
-            { tag: "body below the bottom is fine", x: 10, y: 700, area: 800, expected: [10, 700] },
-            { tag: "wider than the area, far left", x: -500, y: 0, area: 300, expected: [-176, 0] },
-            { tag: "wider than the area, right", x: 20, y: 0, area: 300, expected: [0, 0] }
+            { tag: "inside, unchanged", x: 10, y: 700, grabTo: 412, expected: [10, 700] },
+            { tag: "above the top", x: 10, y: -30, grabTo: 412, expected: [10, 0] },
+            { tag: "below the bottom", x: 10, y: 790, grabTo: 412, expected: [10, 740] },
+            { tag: "far left, the close button out too", x: -500, y: 0, grabTo: 412, expected: [-332, 0] },
+            { tag: "far left without a close button", x: -500, y: 0, grabTo: 476, expected: [-396, 0] },
+            { tag: "far right", x: 900, y: 0, grabTo: 412, expected: [720, 0] },
+            { tag: "a strip shorter than the grip stays whole", x: -500, y: 0, grabTo: 50, expected: [0, 0] }
         ];
     }
 
     function test_dragBounds(data) {
-        var p = DragBounds.keepStripInside(data.x, data.y, 476, 60, data.area, data.area);
+        var p = DragBounds.keepStripReachable(data.x, data.y, 0, data.grabTo, 60, 800, 800);
         compare([p.x, p.y], data.expected);
     }
 }

@@ -47,7 +47,7 @@ TestCase {
             { tag: "ZelkToolBar label", mode: "whole",
               qml: "ZelkToolBar { x: 500; showLabels: true; model: [{ buttonName: 'a', label: %1, normalImageSource: 'qrc:/images/cross.png' }] }" },
             { tag: "ZelkExpandableToolPanel title", mode: "whole", qml: "ZelkExpandableToolPanel { title: %1; expanded: true }" },
-            { tag: "DeviceStepView tab name", mode: "whole", qml: "DeviceStepView { width: 740; height: 700; devices: [%1, 'Two'] }" }
+            { tag: "DeviceStepView tab name", mode: "elide", qml: "DeviceStepView { width: 740; height: 700; devices: [%1, 'Two'] }" }
         ];
     }
 

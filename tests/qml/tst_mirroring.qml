@@ -365,8 +365,8 @@ TestCase {
         slider.forceActiveFocus(Qt.TabFocusReason);
         keyClick(Qt.Key_Left);
         verify(handleAt() < before, "the handle went left");
-        var tick = findChild(control, "tick6");
-        verify(tick.isCurrentValue, "the tick of 0.6 is the current one");
+        var tick = findChild(control, "currentTick");
+        compare(tick.tickIndex, 6, "the tick of 0.6 is the current one");
         fuzzyCompare(tick.mapToItem(control, tick.width / 2, 0).x, handleAt(), 1);
         // The fill runs from the handle to the right end of the groove.
         var groove = slider.background;

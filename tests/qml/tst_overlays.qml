@@ -32,8 +32,7 @@ TestCase {
     }
 
     // The busy overlay's cycle runs only while it is open, so a closed one
-    // keeps nothing drawing. One closed by the popup itself reopens on the
-    // backend's next change, and each overlay follows its own value only.
+    // keeps nothing drawing; each overlay follows its own value only.
     function test_busyOverlay() {
         var o = createWindow();
         compare(o.cycle.running, false);
@@ -44,13 +43,8 @@ TestCase {
             TestSupport.grab(o.background);
             return TestSupport.pixel(o.background, 103, 200).r - TestSupport.pixel(o.background, 97, 200).r < 0.5;
         }, 5000, "the window behind the busy overlay is blurred");
-        o.busy.close();
-        tryCompare(o.busy, "opened", false);
-        compare(o.cycle.running, false);
-        $app.busy = { "status": true, "reason": "Still scanning" };
         $app.progressInfo = { "visible": true, "from": 0, "to": 100, "title": "Progress" };
-        tryCompare(o.busy, "opened", true);
-        $app.busy = { "status": false, "reason": "Still scanning" };
+        $app.busy = { "status": false, "reason": "Scanning" };
         tryCompare(o.busy, "opened", false);
         compare([o.cycle.running, o.progress.opened], [false, true]);
     }
@@ -69,6 +63,57 @@ TestCase {
         compare([badge.text, openings], ["100 %", 1]);
         $app.progressInfo = { "visible": true, "from": 0, "to": 200, "title": "Scanning" };
         compare([badge.text, openings, o.progress.opened], ["25 %", 1, true]);
+    }
+
+    // Only whoever holds `$app` closes an overlay: neither Escape nor a press
+    // anywhere does, and the backend's later writes keep driving it.
+    function test_onlyTheBackendCloses_data() {
+        return [
+            { tag: "busy", overlay: "busy", show: function(on) { $app.busy = { "status": on, "reason": "Scanning" }; } },
+            { tag: "progress", overlay: "progress", show: function(on) { $app.progressInfo = { "visible": on, "from": 0, "to": 100, "title": "Scanning" }; } }
+        ];
+    }
+
+    function test_onlyTheBackendCloses(data) {
+        var o = createWindow(), overlay = o[data.overlay];
+        o.window.requestActivate();
+        tryVerify(function() { return o.window.active && o.window.activeFocusItem !== null; }, 5000, "the window has the keyboard");
+        data.show(true);
+        tryCompare(overlay, "opened", true);
+        keyClick(Qt.Key_Escape);
+        [[5, 5], [400, 400], [795, 795]].forEach(function(point) { mouseClick(o.window.contentItem, point[0], point[1]); });
+        keyClick(Qt.Key_Escape);
+        waitForRendering(o.window.contentItem);
+        verify(overlay.opened, "closed by the user");
+        $app.progressValue = 64;
+        compare(findChild(o.progressBar, "valueText").text, "64 %");
+        data.show(false);
+        tryCompare(overlay, "visible", false);
+        data.show(true);
+        tryCompare(overlay, "opened", true);
+    }
+
+    // Both open: the progress overlay stands above the busy one, over one
+    // backdrop, and both bars show whole and apart, titles readable, inside
+    // the window.
+    function test_bothOpen() {
+        var o = createWindow();
+        $app.busy = { "status": true, "reason": "Connecting to the scanner" };
+        $app.progressInfo = { "visible": true, "from": 0, "to": 100, "title": "Scanning the first side" };
+        $app.progressValue = 40;
+        tryVerify(function() { return o.busy.opened && o.progress.opened; });
+        var busy = o.busyBar.mapToItem(o.window.contentItem, 0, 0), progress = o.progressBar.mapToItem(o.window.contentItem, 0, 0);
+        // The busy bar has no badge: its track ends 106 px below its top;
+        // the progress bar's badge ends 195 px below its top.
+        verify(busy.y >= 0 && busy.y + 106 < progress.y && progress.y + 195 <= o.window.height, [busy.y, progress.y]);
+        [o.busyBar, o.progressBar].forEach(function(bar) {
+            tryVerify(function() {
+                TestSupport.grab(bar);
+                var title = TestSupport.average(bar, bar.width / 2 - 80, 4, 160, 24);
+                var beside = TestSupport.average(bar, bar.width - 160, 4, 160, 24);
+                return title.r > beside.r + 0.08;
+            }, 5000, "the title of " + bar.objectName + " shows");
+        });
     }
 
     // Whatever the backend is given, and with no warning (the runner fails on

@@ -12,6 +12,31 @@ TestCase {
 
     Component { id: mainViewComponent; MainView {} }
 
+    function createWindow() {
+        var window = createTemporaryObject(mainViewComponent, testCase);
+        tryCompare(window, "visible", true);
+        waitForRendering(window.contentItem);
+        return window;
+    }
+
+    // Key events go to the window that has the keyboard.
+    function activate(window) {
+        window.requestActivate();
+        tryVerify(function() { return window.active && window.activeFocusItem !== null; }, 5000, "the window has the keyboard");
+    }
+
+    // Presses each key in turn and names the item holding the focus after each.
+    function press(window, keys) {
+        return keys.map(function(key) {
+            keyClick(key);
+            return window.activeFocusItem ? window.activeFocusItem.objectName : "";
+        });
+    }
+
+    function repeat(key, times) {
+        return Array.from({ length: times }, function() { return key; });
+    }
+
     // A rounded corner leaves the window's background at the header's corner;
     // a square outline would draw its grey line through it.
     function cornerIsRound(view, x) {
@@ -26,57 +51,128 @@ TestCase {
             TestSupport.grab(view);
             var shaded = TestSupport.average(view, x + 10, 40, 10, 10);
             var other = TestSupport.average(view, view.tabWidth * ((current + 1) % count) + 10, 40, 10, 10);
-            return shaded.r < 0.06 && (count === 1 || other.r > shaded.r + 0.03) && cornerIsRound(view, x + 1) === (current === 0)
+            return shaded.r < 0.06 && other.r > shaded.r + 0.03 && cornerIsRound(view, x + 1) === (current === 0)
                     && cornerIsRound(view, x + view.tabWidth - 2) === (current === count - 1);
         }, 3000, "look of tab " + current);
     }
 
-    // The rows ticked (a row ticked twice is unticked again) and the steps
-    // they make, in the list's order whatever the order of the ticks.
-    function test_wizard_data() {
-        return [
-            { tag: "nothing ticked", ticks: [], devices: [] },
-            { tag: "the last model alone", ticks: [5], devices: ["Corvex-C2"] },
-            { tag: "ticked out of order", ticks: [4, 1, 0, 1, 2], devices: ["Corvex-A1", "Corvex-B1", "Corvex-C1"] }
-        ];
-    }
-
-    // Next with nothing ticked warns and stays; otherwise it shows the steps,
-    // which Next and the tabs walk through; Next on the last step finishes.
-    function test_wizard(data) {
-        var window = createTemporaryObject(mainViewComponent, testCase);
-        tryCompare(window, "visible", true);
-        waitForRendering(window.contentItem);
-        data.ticks.forEach(function(row) { mouseClick(findChild(window.contentItem, "deviceCheckBox" + row)); });
-        mouseClick(findChild(window.contentItem, "selectNextButton"));
+    // Next with nothing ticked warns and stays; the steps follow the list's
+    // order, whatever the order of the ticks; Next on the last step finishes.
+    function test_wizard() {
+        var window = createWindow();
+        var next = findChild(window.contentItem, "selectNextButton");
+        mouseClick(next);
         var warning = findChild(findChild(window.contentItem, "selectDeviceView"), "warningDialog");
+        tryCompare(warning, "opened", true);
+        // Centred in the window, not in the page that declares it.
+        compare([warning.x, warning.y], [(window.width - warning.width) / 2, (window.height - warning.height) / 2]);
+        mouseClick(findChild(warning.contentItem, "warningOkButton"));
+        tryCompare(warning, "visible", false);
         var loader = findChild(window.contentItem, "deviceStepPage");
-        if (data.devices.length === 0) {
-            tryCompare(warning, "opened", true);
-            // Centred in the window, not in the page that declares it.
-            compare([warning.x, warning.y], [(window.width - warning.width) / 2, (window.height - warning.height) / 2]);
-            mouseClick(findChild(warning.contentItem, "warningOkButton"));
-            tryCompare(warning, "visible", false);
-            compare(loader.status, Loader.Null);
-            return;
-        }
+        compare(loader.status, Loader.Null);
+
+        [4, 1, 0, 1, 2].forEach(function(row) { mouseClick(findChild(window.contentItem, "deviceCheckBox" + row)); });
+        mouseClick(next);
         tryCompare(loader, "status", Loader.Ready);
-        compare(warning.visible, false);
-        var view = loader.item, last = data.devices.length - 1;
-        compare(view.devices, data.devices);
+        var view = loader.item;
+        compare(view.devices, ["Corvex-A1", "Corvex-B1", "Corvex-C1"]);
         tryCompare(findChild(window.contentItem, "swipeView").contentItem, "moving", false);
         var current = 0, finished = 0;
         view.finished.connect(function() { ++finished; });
         verifyCurrent(view, current);
-        // On to the last step, then back to the first tab and over to the last.
-        var clicks = new Array(last).fill("next").concat([0, last]);
-        clicks.forEach(function(click) {
+        ["next", 0, 2].forEach(function(click) {
             mouseClick(click === "next" ? findChild(view, "stepNextButton") : findChild(view, "deviceTab" + click));
             current = click === "next" ? current + 1 : click;
             verifyCurrent(view, current);
         });
         compare(finished, 0);
         mouseClick(findChild(view, "stepNextButton"));
-        compare([finished, view.currentStep], [1, last]);
+        compare([finished, view.currentStep], [1, 2]);
+    }
+
+    // The whole wizard with the keyboard alone: Tab walks the models in the
+    // order shown, then Next, and round again; Space ticks; Return presses the
+    // focused button; the warning's OK has the focus and Return or Escape
+    // closes it, handing focus back to Next; on page 1 the current tab is one
+    // stop, ringed while focused, and the arrows, Home and End move it.
+    function test_wizardByKeys() {
+        var window = createWindow();
+        activate(window);
+        var boxes = [0, 1, 2, 3, 4, 5].map(function(row) { return "deviceCheckBox" + row; });
+        compare(press(window, repeat(Qt.Key_Tab, 8)), boxes.concat(["selectNextButton", "deviceCheckBox0"]));
+        compare(press(window, [Qt.Key_Backtab]), ["selectNextButton"]);
+
+        var warning = findChild(findChild(window.contentItem, "selectDeviceView"), "warningDialog");
+        [Qt.Key_Return, Qt.Key_Escape].forEach(function(close) {
+            keyClick(Qt.Key_Return);
+            tryCompare(warning, "opened", true);
+            compare(window.activeFocusItem, findChild(warning.contentItem, "warningOkButton"));
+            keyClick(close);
+            tryCompare(warning, "visible", false);
+            compare(window.activeFocusItem.objectName, "selectNextButton");
+        });
+
+        // The last row, the fourth and the first; then on to Next.
+        compare(press(window, [Qt.Key_Backtab, Qt.Key_Space, Qt.Key_Backtab, Qt.Key_Backtab, Qt.Key_Space]
+                      .concat(repeat(Qt.Key_Backtab, 3), [Qt.Key_Space], repeat(Qt.Key_Tab, 6))),
+                ["deviceCheckBox5", "deviceCheckBox5", "deviceCheckBox4", "deviceCheckBox3", "deviceCheckBox3",
+                 "deviceCheckBox2", "deviceCheckBox1", "deviceCheckBox0", "deviceCheckBox0"]
+                .concat(boxes.slice(1), ["selectNextButton"]));
+        keyClick(Qt.Key_Return);
+        var loader = findChild(window.contentItem, "deviceStepPage");
+        tryCompare(loader, "status", Loader.Ready);
+        var view = loader.item;
+        compare(view.devices, ["Corvex-A1", "Corvex-B2", "Corvex-C2"]);
+        tryCompare(findChild(window.contentItem, "swipeView").contentItem, "moving", false);
+        var finished = 0;
+        view.finished.connect(function() { ++finished; });
+
+        compare(press(window, [Qt.Key_Tab]), ["deviceTab0"]);
+        var ring = findChild(view, "deviceTab0").mapToItem(view, view.tabWidth / 2, 7);
+        tryVerify(function() { TestSupport.grab(view); return TestSupport.near(TestSupport.pixel(view, ring.x, ring.y), "#2e91ed", 24); },
+                  3000, "the focused tab is ringed");
+        var steps = [[Qt.Key_Right, 1], [Qt.Key_Right, 2], [Qt.Key_Right, 2], [Qt.Key_Home, 0], [Qt.Key_Left, 0], [Qt.Key_End, 2], [Qt.Key_Left, 1]];
+        steps.forEach(function(step) {
+            keyClick(step[0]);
+            compare([view.currentStep, window.activeFocusItem.objectName], [step[1], "deviceTab" + step[1]]);
+        });
+        verify(TestSupport.grab(view));
+        verify(!TestSupport.near(TestSupport.pixel(view, ring.x, ring.y), "#2e91ed", 24), "the ring left the first tab");
+
+        compare(press(window, [Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Backtab]), ["stepNextButton", "deviceTab1", "stepNextButton"]);
+        keyClick(Qt.Key_Return);
+        compare([view.currentStep, finished], [2, 0]);
+        keyClick(Qt.Key_Enter);
+        compare([view.currentStep, finished], [2, 1]);
+    }
+
+    // Page 0, left behind, takes no focus and no keys: no number of Tabs (or
+    // Shift+Tabs) reaches its boxes or its Next, and its ticks stay.
+    function test_leftPageOutOfReach() {
+        var window = createWindow();
+        [1, 3].forEach(function(row) { mouseClick(findChild(window.contentItem, "deviceCheckBox" + row)); });
+        mouseClick(findChild(window.contentItem, "selectNextButton"));
+        var loader = findChild(window.contentItem, "deviceStepPage");
+        tryCompare(loader, "status", Loader.Ready);
+        activate(window);
+        var page = findChild(window.contentItem, "selectDeviceView");
+        [Qt.Key_Tab, Qt.Key_Backtab].forEach(function(key) {
+            for (var i = 0; i < 12; ++i) {
+                keyClick(key);
+                verify(!isInside(page, window.activeFocusItem), "key " + i + " focused " + window.activeFocusItem);
+                keyClick(Qt.Key_Space);
+            }
+        });
+        compare([0, 1, 2, 3, 4, 5].map(function(row) { return findChild(window.contentItem, "deviceCheckBox" + row).checked; }),
+                [false, true, false, true, false, false]);
+        compare(loader.item.devices, ["Corvex-A2", "Corvex-B2"]);
+    }
+
+    function isInside(ancestor, item) {
+        for (var i = item; i; i = i.parent) {
+            if (i === ancestor)
+                return true;
+        }
+        return false;
     }
 }
