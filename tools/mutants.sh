@@ -59,6 +59,7 @@ fi
 logs=$BUILD/mutants
 mkdir -p "$logs"
 applied=""   # the patch now in the tree
+dirty=0      # whether the build holds a fault's code
 child=""     # the build or test run now going, in a process group of its own
 rows=()
 caught=0 missed=0 rejected=0 stale=0
@@ -100,7 +101,8 @@ interrupted() {
     trap - INT TERM
     [ -n "$child" ] && kill -TERM -- "-$child" 2>/dev/null && wait "$child" 2>/dev/null
     revert
-    echo "Stopped early; $BUILD holds the build of the last fault: rebuild it before use." >&2
+    echo "Stopped early." >&2
+    [ $dirty = 1 ] && echo "$BUILD holds the build of the last fault: rebuild it before use." >&2
     table
     exit 130
 }
@@ -138,6 +140,7 @@ for patch in "${patches[@]}"; do
         continue
     fi
     applied=$patch
+    dirty=1
     echo "$name: $(head -1 "$patch")"
     suite
     status=$?
