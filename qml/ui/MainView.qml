@@ -1,9 +1,5 @@
 import QtQuick 2.8
-import QtQuick.Window 2.2
 import QtQuick.Controls 2.2
-import QtQuick.Layouts 1.3
-import QtQuick.Dialogs 1.2
-import QtGraphicalEffects 1.0
 import ZelkDesign 1.0
 import CppBackend 1.0
 
