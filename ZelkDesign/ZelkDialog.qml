@@ -116,11 +116,11 @@ Popup {
             anchors.right: parent.right
             height: popup.titleHeight
 
-            onPressed: startPos = Qt.point(mouse.x, mouse.y)
+            onPressed: function(mouse) { startPos = Qt.point(mouse.x, mouse.y); }
             // Bounded, unlike a free drag: a modal dialog whose title strip
             // left the window could never be grabbed back and would block
             // the application.
-            onPositionChanged: {
+            onPositionChanged: function(mouse) {
                 var area = popup.parent;
                 var x = popup.x + mouse.x - startPos.x;
                 var y = popup.y + mouse.y - startPos.y;

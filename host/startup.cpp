@@ -8,6 +8,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QUrl>
 #include <QtQml>
@@ -27,6 +28,13 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params)
     static const int registered = qmlRegisterType<AppGlobal>("CppBackend", 1, 0, "AppGlobal");
     Q_UNUSED(registered);
 
+    // Once: Qt 6 warns when the style is set again after Controls loaded it.
+    static const bool styled = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
+            QQuickStyle::setStyle(QString::fromLatin1(plainStyle));
+        return true;
+    }();
+    Q_UNUSED(styled);
     engine->addImportPath(QStringLiteral("qrc:/"));
     auto *app = new AppGlobal(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("$app"), app);
