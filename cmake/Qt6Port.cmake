@@ -17,7 +17,7 @@
 
 # Qt 5 module and version (a regular expression) = what Qt 6 calls it.
 set(ORVANE_QT6_IMPORTS
-    "QtGraphicalEffects 1\\.[0-9]+=Qt5Compat.GraphicalEffects 1.0"
+    "QtGraphicalEffects 1\\.[0-9]+=Qt5Compat.GraphicalEffects 6.0"
     "QtQuick\\.Dialogs 1\\.[0-9]+=QtQuick.Dialogs 6.2")
 
 set(_ORVANE_NAME "[A-Za-z_][A-Za-z0-9_]*")

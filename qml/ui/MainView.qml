@@ -1,6 +1,6 @@
 import QtQuick 2.8
 import QtQuick.Window 2.2
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import QtQuick.Layouts 1.3
 import QtQuick.Dialogs 1.2
 import QtGraphicalEffects 1.0
@@ -15,8 +15,19 @@ ApplicationWindow {
     height: 800
     title: qsTr("Orvane Tool")
 
-    overlay.modal: BluredCover {
-        bluredTarget: backgroundRect
+    // The backdrop behind modal popups, set on the window's overlay through
+    // the attached Overlay: Qt 6 has no ApplicationWindow.overlay.
+    Binding {
+        target: backgroundRect.Overlay.overlay
+        property: "modal"
+        value: blurredBackdrop
+    }
+
+    Component {
+        id: blurredBackdrop
+        BluredCover {
+            bluredTarget: backgroundRect
+        }
     }
 
     Rectangle {

@@ -1,5 +1,5 @@
 import QtQuick 2.8
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import QtQuick.Layouts 1.3
 import ZelkDesign 1.0
 
@@ -13,7 +13,7 @@ ZelkDialog {
     modal: true
     closeButtonVisible: false
     // In window coordinates whatever item declares the box.
-    parent: ApplicationWindow.overlay
+    parent: Overlay.overlay
     x: parent ? parent.width / 2 - width / 2 : 0
     y: parent ? parent.height / 2 - height / 2 : 0
     width: Math.max(300, buttonsLayout.width + 50)
