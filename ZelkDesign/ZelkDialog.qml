@@ -105,52 +105,57 @@ Popup {
             font.bold: true
             color: "#f9f9f9"
         }
+    }
 
-        MouseArea {
-            id: dragArea
+    // The title strip's mouse areas sit on the popup's own item, above the
+    // background: Qt 6 offers a press to a modal popup's item, which takes it,
+    // before the items beneath it, and a background is beneath.
+    MouseArea {
+        id: dragArea
 
-            property point startPos
+        property point startPos
 
-            anchors.top: parent.top
-            anchors.left: parent.left
-            anchors.right: parent.right
-            height: popup.titleHeight
+        parent: popup.contentItem.parent
+        z: 1
+        width: popup.width
+        height: popup.titleHeight
 
-            onPressed: function(mouse) { startPos = Qt.point(mouse.x, mouse.y); }
-            // Bounded, unlike a free drag: a modal dialog whose title strip
-            // left the window could never be grabbed back and would block
-            // the application.
-            onPositionChanged: function(mouse) {
-                var area = popup.parent;
-                var x = popup.x + mouse.x - startPos.x;
-                var y = popup.y + mouse.y - startPos.y;
-                if (area) {
-                    var bounded = DragBounds.keepStripInside(x, y, popup.width, popup.titleHeight, area.width, area.height);
-                    x = bounded.x;
-                    y = bounded.y;
-                }
-                popup.x = x;
-                popup.y = y;
+        onPressed: function(mouse) { startPos = Qt.point(mouse.x, mouse.y); }
+        // Bounded, unlike a free drag: a modal dialog whose title strip
+        // left the window could never be grabbed back and would block
+        // the application.
+        onPositionChanged: function(mouse) {
+            var area = popup.parent;
+            var x = popup.x + mouse.x - startPos.x;
+            var y = popup.y + mouse.y - startPos.y;
+            if (area) {
+                var bounded = DragBounds.keepStripInside(x, y, popup.width, popup.titleHeight, area.width, area.height);
+                x = bounded.x;
+                y = bounded.y;
             }
+            popup.x = x;
+            popup.y = y;
         }
+    }
 
-        MouseArea {
-            id: closeArea
-            anchors.top: realBackgroundFrame.top
-            anchors.right: realBackgroundFrame.right
-            width: closeBtn.width
-            height: closeBtn.height
-            objectName: "closeArea"
-            hoverEnabled: true
-            enabled: popup.closeButtonVisible
-            Accessible.ignored: !popup.closeButtonVisible
-            Accessible.role: Accessible.Button
-            Accessible.name: qsTr("Close")
-            Accessible.onPressAction: {
-                if (enabled)
-                    popup.close();
-            }
-            onClicked: popup.close()
+    MouseArea {
+        id: closeArea
+        parent: popup.contentItem.parent
+        x: popup.width - popup.boundaryMargins - width
+        y: popup.boundaryMargins
+        z: 2
+        width: closeBtn.width
+        height: closeBtn.height
+        objectName: "closeArea"
+        hoverEnabled: true
+        enabled: popup.closeButtonVisible
+        Accessible.ignored: !popup.closeButtonVisible
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Close")
+        Accessible.onPressAction: {
+            if (enabled)
+                popup.close();
         }
+        onClicked: popup.close()
     }
 }

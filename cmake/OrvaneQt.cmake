@@ -4,6 +4,10 @@
 #   ORVANE_QML_TREE   where the documents and resource lists are read from:
 #                     the source tree on Qt 5, its Qt 6 copy on Qt 6
 #   ORVANE_QT_BIN     Qt's tool directory (lupdate, qmllint, qmltestrunner)
+#   ORVANE_QMLLINT_OPTIONS  what qmllint checks: Qt 5's checks the syntax; Qt 6's
+#                     is a type checker that needs every import resolved
+#                     (qrc:/ included), so it is held to the syntax too, plus
+#                     signal handler parameters and deprecated uses
 #   orvane_add_qml_resources(<out_var> [COMPILED] <qrc>...)
 set(ORVANE_QT_MAJOR 5 CACHE STRING "Major version of Qt to build against: 5 or 6")
 set_property(CACHE ORVANE_QT_MAJOR PROPERTY STRINGS 5 6)
@@ -13,6 +17,13 @@ if(ORVANE_QT_MAJOR EQUAL 6)
     find_package(Qt6 6.4 REQUIRED COMPONENTS ${ORVANE_QT_COMPONENTS} ShaderTools)
     set(ORVANE_QT_BIN "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}")
     set(ORVANE_QML_TREE ${PROJECT_BINARY_DIR}/qt6-tree)
+    set(ORVANE_QMLLINT_OPTIONS)
+    foreach(check IN ITEMS alias compiler controls-sanity deferred-property-id import inheritance-cycle
+                           multiline-strings multiple-attached-objects plugin property required type
+                           unqualified unused-imports with)
+        list(APPEND ORVANE_QMLLINT_OPTIONS --${check} disable)
+    endforeach()
+    list(APPEND ORVANE_QMLLINT_OPTIONS --signal warning --deprecated warning)
     include(${CMAKE_CURRENT_LIST_DIR}/Qt6Port.cmake)
     orvane_port_to_qt6(${ORVANE_QML_TREE} SHADERS ORVANE_QT6_SHADERS
         DIRECTORIES ZelkDesign qml fonts images gallery/qml bench tests/qml tests/installed tests/cpp/data
@@ -22,6 +33,7 @@ elseif(ORVANE_QT_MAJOR EQUAL 5)
     get_target_property(_orvane_qmake Qt5::qmake IMPORTED_LOCATION)
     get_filename_component(ORVANE_QT_BIN ${_orvane_qmake} DIRECTORY)
     set(ORVANE_QML_TREE ${PROJECT_SOURCE_DIR})
+    set(ORVANE_QMLLINT_OPTIONS)
 else()
     message(FATAL_ERROR "ORVANE_QT_MAJOR is 5 or 6, not ${ORVANE_QT_MAJOR}")
 endif()

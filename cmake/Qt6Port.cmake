@@ -8,7 +8,7 @@
 #  3. each inline GLSL shader of a ShaderEffect (Qt 5 takes OpenGL GLSL source)
 #     becomes a Vulkan-style GLSL file beside its document, <Doc>.frag or
 #     <Doc>.vert (<Doc>-2.frag for a second one), which the build compiles to
-#     a .qsb; the property then names that .qsb, relative to the document;
+#     a .qsb; the property then names that .qsb beside the document;
 #  4. a qmldir's "depends" lines are those the copied documents call for,
 #     each module at the highest version any of them imports.
 #
@@ -110,9 +110,11 @@ endfunction()
 # Writes <file> only when its text changes, so that a re-run of the
 # configuration rebuilds nothing that stayed the same.
 function(_orvane_write file text)
+    # By hash: file(READ) would fold the CRLF line ends of a qmldir.
+    string(SHA256 new "${text}")
     if(EXISTS "${file}")
-        file(READ "${file}" old)
-        if(old STREQUAL text)
+        file(SHA256 "${file}" old)
+        if(old STREQUAL new)
             return()
         endif()
     endif()
@@ -188,7 +190,9 @@ function(_orvane_qt6_move_shaders text target shaders_var out_var)
             _orvane_qt6_shader("${source_${i}}" ${stage} "${block}" converted)
             _orvane_write("${dir}/${file}" "${converted}")
             list(APPEND shaders "${dir}/${file}")
-            string(APPEND result "${name}: \"${file}.qsb\"")
+            # Resolved here: ShaderEffect resolves a relative URL against the
+            # document that uses the component, not the one that names it.
+            string(APPEND result "${name}: Qt.resolvedUrl(\"${file}.qsb\")")
         endif()
         math(EXPR i "${i} + 1")
     endwhile()
@@ -227,11 +231,7 @@ function(_orvane_qt6_depends qmldir_text module_dir out_var)
         string(APPEND lines "depends ${module} ${highest_${key}}\r\n")
     endforeach()
     # The generated lines follow the module line, in place of the old ones.
-    set(eol "\n")
-    if(qmldir_text MATCHES "\r\n")
-        set(eol "\r\n")
-    endif()
-    string(REPLACE "\r\n" "${eol}" lines "${lines}")
+    string(REPLACE "\r\n" "\n" lines "${lines}")
     string(REGEX REPLACE "\ndepends[^\n]*" "" text "${qmldir_text}")
     string(REGEX REPLACE "(^|\n)(module[^\n]*\n)" "\\1\\2${lines}" text "${text}")
     set(${out_var} "${text}" PARENT_SCOPE)
@@ -286,6 +286,14 @@ function(orvane_port_to_qt6 out)
             endif()
             if(source MATCHES "/qmldir$")
                 list(APPEND qmldirs "${destination}")
+                # file(READ) gave the lines without their CR; they get it back.
+                file(READ "${PROJECT_SOURCE_DIR}/${source}" bytes HEX)
+                set(crlf_${destination} FALSE)
+                if(bytes MATCHES "0d0a")
+                    set(crlf_${destination} TRUE)
+                endif()
+                set(text_${destination} "${text}")
+                continue() # written below
             endif()
             _orvane_write("${destination}" "${text}")
         else()
@@ -294,9 +302,12 @@ function(orvane_port_to_qt6 out)
     endforeach()
     # After every document is in place, since the lines come from them.
     foreach(qmldir IN LISTS qmldirs)
-        file(READ "${qmldir}" text)
+        set(text "${text_${qmldir}}")
         get_filename_component(dir "${qmldir}" DIRECTORY)
         _orvane_qt6_depends("${text}" "${dir}" text)
+        if(crlf_${qmldir})
+            string(REPLACE "\n" "\r\n" text "${text}")
+        endif()
         _orvane_write("${qmldir}" "${text}")
     endforeach()
 
