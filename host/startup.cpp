@@ -28,12 +28,9 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params)
     static const int registered = qmlRegisterType<AppGlobal>("CppBackend", 1, 0, "AppGlobal");
     Q_UNUSED(registered);
 
-    // Once: Qt 6 warns when the style is set again after Controls loaded it.
-    static const bool styled = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QUICK_CONTROLS_STYLE"))
-            QQuickStyle::setStyle(QString::fromLatin1(plainStyle));
-        return true;
-    }();
+    // Every view is drawn for the plain style, whatever the environment asks
+    // for; it can only be chosen before QtQuick.Controls is first imported.
+    static const bool styled = (QQuickStyle::setStyle(QString::fromLatin1(plainStyle)), true);
     Q_UNUSED(styled);
     engine->addImportPath(QStringLiteral("qrc:/"));
     auto *app = new AppGlobal(engine);

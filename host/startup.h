@@ -20,9 +20,9 @@ inline constexpr char plainStyle[] = "Default";
 // The arguments Qt left after consuming its own options, program path excluded.
 QStringList argumentList(int argc, char **argv);
 
-// Everything the documents rely on before the first binding runs: the backend
-// type, the "qrc:/" import path, `$app` (owned by the engine), `$params`, and
-// the plain style where the environment names none (Qt 6 would pick Fusion).
+// Everything the documents rely on before the first binding runs: the plain
+// style (pinned with the first engine; unpinned, Qt 6 would pick Fusion), the
+// backend type, the "qrc:/" import path, `$app` (owned by the engine) and `$params`.
 // The executable and the QML test runner both go through here.
 void prepareEngine(QQmlEngine *engine, const QStringList &params);
 
