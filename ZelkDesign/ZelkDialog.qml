@@ -1,5 +1,5 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import QtQuick.Templates 2.3 as T
 import QtQuick.Window 2.2
 import "."
@@ -140,8 +140,10 @@ Popup {
             var window = Window.window;
             if (window) {
                 var at = mapToItem(null, 0, 0);
-                var grabTo = popup.closeButtonVisible ? closeArea.x : width;
-                var bounded = DragBounds.keepStripReachable(at.x + dx, at.y + dy, 0, grabTo, height, window.width, window.height);
+                // The part of the strip that drags: all of it but the close button.
+                var grabFrom = popup.closeButtonVisible && popup.mirrored ? closeArea.x + closeArea.width : 0;
+                var grabTo = popup.closeButtonVisible && !popup.mirrored ? closeArea.x : width;
+                var bounded = DragBounds.keepStripReachable(at.x + dx, at.y + dy, grabFrom, grabTo, height, window.width, window.height);
                 dx = bounded.x - at.x;
                 dy = bounded.y - at.y;
             }
@@ -153,7 +155,8 @@ Popup {
     MouseArea {
         id: closeArea
         parent: popup.contentItem.parent
-        x: popup.width - popup.boundaryMargins - width
+        // Over the close button, which the background mirrors with the window.
+        x: popup.mirrored ? popup.boundaryMargins : popup.width - popup.boundaryMargins - width
         y: popup.boundaryMargins
         z: 2
         width: closeBtn.width
