@@ -19,12 +19,12 @@ QtObject {
         return Qt.rgba(c.r, c.g, c.b, alpha);
     }
 
-    property FontLoader fontLoaderRegular: FontLoader { source: "../fonts/NotoSansDisplay-Regular.ttf" }
-    property FontLoader fontLoaderSemiBold: FontLoader { source: "../fonts/NotoSansDisplay-SemiBold.ttf" }
-    property FontLoader fontLoaderBold: FontLoader { source: "../fonts/NotoSansDisplay-Bold.ttf" }
-    property FontLoader faRegularFontLoader: FontLoader { source: "../fonts/Font Awesome 5 Free-Regular-400.otf" }
-    property FontLoader faSolidFontLoader: FontLoader { source: "../fonts/Font Awesome 5 Free-Solid-900.otf" }
-    property FontLoader faBrandsFontLoader: FontLoader { source: "../fonts/Font Awesome 5 Brands-Regular-400.otf" }
+    property FontLoader fontLoaderRegular: FontLoader { source: Qt.resolvedUrl("../fonts/NotoSansDisplay-Regular.ttf") }
+    property FontLoader fontLoaderSemiBold: FontLoader { source: Qt.resolvedUrl("../fonts/NotoSansDisplay-SemiBold.ttf") }
+    property FontLoader fontLoaderBold: FontLoader { source: Qt.resolvedUrl("../fonts/NotoSansDisplay-Bold.ttf") }
+    property FontLoader faRegularFontLoader: FontLoader { source: Qt.resolvedUrl("../fonts/Font Awesome 5 Free-Regular-400.otf") }
+    property FontLoader faSolidFontLoader: FontLoader { source: Qt.resolvedUrl("../fonts/Font Awesome 5 Free-Solid-900.otf") }
+    property FontLoader faBrandsFontLoader: FontLoader { source: Qt.resolvedUrl("../fonts/Font Awesome 5 Brands-Regular-400.otf") }
 
     property var fa: ({
         "file": "\uf15b",

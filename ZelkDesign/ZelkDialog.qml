@@ -1,5 +1,5 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import QtQuick.Templates 2.3 as T
 import QtQuick.Window 2.2
 import "."
@@ -114,55 +114,63 @@ Popup {
             font.bold: true
             color: ZelkDesign.titleTextColor
         }
+    }
 
-        MouseArea {
-            id: dragArea
+    // The title strip's mouse areas sit on the popup's own item, above the
+    // background: Qt 6 offers a press to a modal popup's item, which takes it,
+    // before the items beneath it, and a background is beneath.
+    MouseArea {
+        id: dragArea
 
-            property point startPos
+        property point startPos
 
-            anchors.top: parent.top
-            anchors.left: parent.left
-            anchors.right: parent.right
-            height: popup.titleHeight
+        parent: popup.contentItem.parent
+        z: 1
+        width: popup.width
+        height: popup.titleHeight
 
-            onPressed: startPos = Qt.point(mouse.x, mouse.y)
-            // Bounded, unlike a free drag: a modal dialog whose title strip
-            // left the window could never be grabbed back and would block
-            // the application. The bounds are the window's, wherever the
-            // dialog was declared.
-            onPositionChanged: {
-                var dx = mouse.x - startPos.x;
-                var dy = mouse.y - startPos.y;
-                var window = Window.window;
-                if (window) {
-                    var at = mapToItem(null, 0, 0);
-                    var grabTo = popup.closeButtonVisible ? closeArea.x : width;
-                    var bounded = DragBounds.keepStripReachable(at.x + dx, at.y + dy, 0, grabTo, height, window.width, window.height);
-                    dx = bounded.x - at.x;
-                    dy = bounded.y - at.y;
-                }
-                popup.x += dx;
-                popup.y += dy;
+        onPressed: function(mouse) { startPos = Qt.point(mouse.x, mouse.y); }
+        // Bounded, unlike a free drag: a modal dialog whose title strip
+        // left the window could never be grabbed back and would block
+        // the application. The bounds are the window's, wherever the
+        // dialog was declared.
+        onPositionChanged: function(mouse) {
+            var dx = mouse.x - startPos.x;
+            var dy = mouse.y - startPos.y;
+            var window = Window.window;
+            if (window) {
+                var at = mapToItem(null, 0, 0);
+                // The part of the strip that drags: all of it but the close button.
+                var grabFrom = popup.closeButtonVisible && popup.mirrored ? closeArea.x + closeArea.width : 0;
+                var grabTo = popup.closeButtonVisible && !popup.mirrored ? closeArea.x : width;
+                var bounded = DragBounds.keepStripReachable(at.x + dx, at.y + dy, grabFrom, grabTo, height, window.width, window.height);
+                dx = bounded.x - at.x;
+                dy = bounded.y - at.y;
             }
+            popup.x += dx;
+            popup.y += dy;
         }
+    }
 
-        MouseArea {
-            id: closeArea
-            anchors.top: realBackgroundFrame.top
-            anchors.right: realBackgroundFrame.right
-            width: closeBtn.width
-            height: closeBtn.height
-            objectName: "closeArea"
-            hoverEnabled: true
-            enabled: popup.closeButtonVisible
-            Accessible.ignored: !popup.closeButtonVisible
-            Accessible.role: Accessible.Button
-            Accessible.name: qsTr("Close")
-            Accessible.onPressAction: {
-                if (enabled)
-                    popup.close();
-            }
-            onClicked: popup.close()
+    MouseArea {
+        id: closeArea
+        parent: popup.contentItem.parent
+        // Over the close button, which the background mirrors with the window.
+        x: popup.mirrored ? popup.boundaryMargins : popup.width - popup.boundaryMargins - width
+        y: popup.boundaryMargins
+        z: 2
+        width: closeBtn.width
+        height: closeBtn.height
+        objectName: "closeArea"
+        hoverEnabled: true
+        enabled: popup.closeButtonVisible
+        Accessible.ignored: !popup.closeButtonVisible
+        Accessible.role: Accessible.Button
+        Accessible.name: qsTr("Close")
+        Accessible.onPressAction: {
+            if (enabled)
+                popup.close();
         }
+        onClicked: popup.close()
     }
 }

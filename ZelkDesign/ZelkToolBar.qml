@@ -70,6 +70,8 @@ Item {
             enabled: active
             // The button shows only a picture; its name comes from the entry.
             Accessible.name: entry.label || entry.buttonName || ""
+            // Said outright: Qt 6.4's attached Accessible takes the press and drops it.
+            Accessible.onPressAction: clicked()
 
             // Up, Down, Home and End move the focus between the active
             // entries, the way a menu's keys do.

@@ -14,7 +14,7 @@
 include(CMakePackageConfigHelpers)
 
 set(ZELKDESIGN_VERSION 1.0.0)
-set(ZELKDESIGN_QT_MAJOR ${Qt5Core_VERSION_MAJOR})
+set(ZELKDESIGN_QT_MAJOR ${ORVANE_QT_MAJOR})
 set(ZELKDESIGN_INSTALL_QMLDIR ${CMAKE_INSTALL_LIBDIR}/zelkdesign/qt${ZELKDESIGN_QT_MAJOR} CACHE STRING
     "Import directory (relative to the prefix) that receives the ZelkDesign module and its assets")
 set(ZELKDESIGN_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZelkDesign-qt${ZELKDESIGN_QT_MAJOR} CACHE STRING
@@ -31,8 +31,17 @@ set(ZELKDESIGN_IMAGES StarBlue.svg StarWhite.svg high_detail.png medium_detail.p
 list(TRANSFORM ZELKDESIGN_FONTS PREPEND ${PROJECT_SOURCE_DIR}/fonts/)
 list(TRANSFORM ZELKDESIGN_IMAGES PREPEND ${PROJECT_SOURCE_DIR}/images/)
 
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/ZelkDesign DESTINATION ${ZELKDESIGN_INSTALL_QMLDIR} COMPONENT ZelkDesign
-        FILES_MATCHING PATTERN "qmldir" PATTERN "*.qml" PATTERN "*.js")
+# The documents as this build's Qt reads them (the Qt 6 copy on Qt 6), with
+# the compiled shaders beside the documents that name them.
+install(DIRECTORY ${ORVANE_QML_TREE}/ZelkDesign DESTINATION ${ZELKDESIGN_INSTALL_QMLDIR} COMPONENT ZelkDesign
+        FILES_MATCHING PATTERN "qmldir" PATTERN "*.qml" PATTERN "*.js" PATTERN "+qt6" EXCLUDE)
+foreach(shader IN LISTS ORVANE_QT6_SHADERS)
+    file(RELATIVE_PATH shader ${ORVANE_QML_TREE} ${shader})
+    if(shader MATCHES "^ZelkDesign/")
+        get_filename_component(dir ${shader} DIRECTORY)
+        install(FILES ${PROJECT_BINARY_DIR}/.qsb/${shader}.qsb DESTINATION ${ZELKDESIGN_INSTALL_QMLDIR}/${dir} COMPONENT ZelkDesign)
+    endif()
+endforeach()
 install(FILES ${ZELKDESIGN_FONTS} DESTINATION ${ZELKDESIGN_INSTALL_QMLDIR}/fonts COMPONENT ZelkDesign)
 install(FILES ${ZELKDESIGN_IMAGES} DESTINATION ${ZELKDESIGN_INSTALL_QMLDIR}/images COMPONENT ZelkDesign)
 

@@ -72,13 +72,13 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params)
 {
     static const int registered = qmlRegisterType<AppGlobal>("CppBackend", 1, 0, "AppGlobal");
     Q_UNUSED(registered);
-    // Every view is drawn for the Default style. Without this, the style named
-    // by QT_QUICK_CONTROLS_STYLE (KDE Plasma sets it), -style or a
-    // qtquickcontrols2.conf would fill in all a document leaves unset. It can
-    // only be chosen before QtQuick.Controls is first imported: with the first engine.
-    static const bool styled = (QQuickStyle::setStyle(QStringLiteral("Default")), true);
+    // Every view is drawn for the plain style (Default on Qt 5, Basic on Qt 6).
+    // Without this, the style named by QT_QUICK_CONTROLS_STYLE (KDE Plasma sets
+    // it), -style or a qtquickcontrols2.conf would fill in all a document leaves
+    // unset. It can only be chosen before QtQuick.Controls is first imported:
+    // with the first engine.
+    static const bool styled = (QQuickStyle::setStyle(QString::fromLatin1(plainStyle)), true);
     Q_UNUSED(styled);
-
     engine->addImportPath(QStringLiteral("qrc:/"));
     auto *app = new AppGlobal(engine);
     engine->rootContext()->setContextProperty(QStringLiteral("$app"), app);

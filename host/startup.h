@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QtGlobal>
 
 class QQmlEngine;
 class QQmlApplicationEngine;
@@ -8,12 +9,20 @@ class QUrl;
 
 namespace Startup {
 
+// Qt Quick Controls 2's plain style, under which the documents are drawn and
+// whose settings the controls take where they set none. Qt 6 renamed it.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+inline constexpr char plainStyle[] = "Basic";
+#else
+inline constexpr char plainStyle[] = "Default";
+#endif
+
 // The arguments Qt left after consuming its own options, program path excluded.
 QStringList argumentList(int argc, char **argv);
 
-// Everything the documents rely on before the first binding runs: the
-// Default Qt Quick Controls style (pinned with the first engine), the backend
-// type, the "qrc:/" import path, `$app` (owned by the engine) and `$params`.
+// Everything the documents rely on before the first binding runs: the plain
+// style (pinned with the first engine; unpinned, Qt 6 would pick Fusion), the
+// backend type, the "qrc:/" import path, `$app` (owned by the engine) and `$params`.
 // The executable and the QML test runner both go through here.
 void prepareEngine(QQmlEngine *engine, const QStringList &params);
 

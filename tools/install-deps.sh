@@ -10,6 +10,11 @@ packages=(
     qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-controls2
     qml-module-qtquick-layouts qml-module-qtquick-dialogs qml-module-qtquick-controls
     qml-module-qtgraphicaleffects qml-module-qttest qml-module-qtqml-models2 libqt5svg5
+    qt6-base-dev qt6-base-private-dev qt6-declarative-dev qt6-declarative-private-dev qt6-declarative-dev-tools
+    qt6-shadertools-dev qt6-5compat-dev qt6-l10n-tools
+    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls qml6-module-qtquick-templates
+    qml6-module-qtquick-layouts qml6-module-qtquick-dialogs qml6-module-qt5compat-graphicaleffects qml6-module-qtcore
+    qml6-module-qtqml qml6-module-qtqml-models qml6-module-qtqml-workerscript qml6-module-qttest libqt6svg6
     libxcb1-dev xvfb xauth libgl1-mesa-dri x11-utils imagemagick clang-format
 )
 

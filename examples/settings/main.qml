@@ -1,5 +1,5 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import QtQuick.Layouts 1.3
 import ZelkDesign 1.0
 
@@ -102,7 +102,7 @@ ApplicationWindow {
     ZelkDialog {
         id: saveDialog
 
-        parent: ApplicationWindow.overlay
+        parent: Overlay.overlay
         x: (parent.width - width) / 2
         y: (parent.height - height) / 2
         modal: true

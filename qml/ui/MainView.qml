@@ -1,9 +1,5 @@
 import QtQuick 2.8
-import QtQuick.Window 2.2
-import QtQuick.Controls 2.2
-import QtQuick.Layouts 1.3
-import QtQuick.Dialogs 1.2
-import QtGraphicalEffects 1.0
+import QtQuick.Controls 2.3
 import ZelkDesign 1.0
 import CppBackend 1.0
 
@@ -21,8 +17,19 @@ ApplicationWindow {
     // Laid out left to right only; controls would mirror for a locale written right to left.
     locale: Qt.locale().textDirection === Qt.RightToLeft ? Qt.locale("en") : Qt.locale()
 
-    overlay.modal: BluredCover {
-        bluredTarget: backgroundRect
+    // The backdrop behind modal popups, set on the window's overlay through
+    // the attached Overlay: Qt 6 has no ApplicationWindow.overlay.
+    Binding {
+        target: backgroundRect.Overlay.overlay
+        property: "modal"
+        value: blurredBackdrop
+    }
+
+    Component {
+        id: blurredBackdrop
+        BluredCover {
+            bluredTarget: backgroundRect
+        }
     }
 
     Rectangle {

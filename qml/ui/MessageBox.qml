@@ -1,5 +1,5 @@
 import QtQuick 2.8
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import QtQuick.Layouts 1.3
 import ZelkDesign 1.0
 
@@ -21,7 +21,7 @@ ZelkDialog {
     modal: true
     closeButtonVisible: false
     // In window coordinates whatever item declares the box.
-    parent: ApplicationWindow.overlay
+    parent: Overlay.overlay
     x: centredX()
     y: centredY()
     width: Math.max(300, buttonsLayout.width + 50)

@@ -40,6 +40,9 @@ QStringList dependsLines()
     QDirIterator documents(SOURCE_DIR "/ZelkDesign", { "*.qml", "*.js" }, QDir::Files, QDirIterator::Subdirectories);
     while (documents.hasNext()) {
         QFile file(documents.next());
+        // A "+qt6" folder holds what the Qt 6 build uses instead of its neighbours.
+        if (file.fileName().contains(QLatin1String("/+qt6/")))
+            continue;
         if (!file.open(QIODevice::ReadOnly))
             return { "cannot read " + file.fileName() };
         auto matches = moduleImport.globalMatch(QString::fromUtf8(file.readAll()));

@@ -414,7 +414,7 @@ TestCase {
             var popup = createTemporaryObject(dialog, testCase);
             popup.open();
             tryCompare(popup, "opened", true);
-            var closeArea = findChild(popup.background, "closeArea");
+            var closeArea = findChild(popup, "closeArea");
             var corner = closeArea.mapToItem(popup.background, 0, 0);
             compare([corner.x, corner.y], [popup.boundaryMargins, popup.boundaryMargins]);
             mouseMove(closeArea, closeArea.width / 2, closeArea.height / 2);

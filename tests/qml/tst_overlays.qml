@@ -153,7 +153,7 @@ TestCase {
         var o = createWindow();
         $app.progressInfo = { "visible": true, "from": 0, "to": 100, "title": "" };
         var blur = null;
-        tryVerify(function() { blur = findChild(o.window.overlay, "backdropBlur"); return blur !== null && blur.progress >= 1; },
+        tryVerify(function() { blur = findChild(o.window.contentItem.parent, "backdropBlur"); return blur !== null && blur.progress >= 1; },
                   10000, "the backdrop's blur converges");
         verify(blur.cached);
         var probes = [[97, 200], [103, 200], [110, 200], [200, 200], [103, 103]];

@@ -101,7 +101,7 @@ TestCase {
             { tag: "ZelkButton", make: button, lit: focused, accent: true, dims: "flat" },
             { tag: "ZelkBigButton", make: bigButton, lit: focused, accent: true, margin: 12, dims: "own" },
             { tag: "ZelkCheckBox", make: checkBox, lit: { checked: true }, accent: true, dims: "flat" },
-            { tag: "ZelkDialog", make: dialog, popup: true, lit: function(control) { pointAt(findChild(control.background, "closeArea")); },
+            { tag: "ZelkDialog", make: dialog, popup: true, lit: function(control) { pointAt(findChild(control, "closeArea")); },
               accent: true, dims: "none" },
             { tag: "ZelkExpandableToolPanel", make: toolPanel, accent: false, dims: "flat" },
             { tag: "ZelkFileSelector", make: fileSelector, accent: false, dims: "own" },

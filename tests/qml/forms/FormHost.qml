@@ -1,5 +1,5 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import QtQuick.Controls 2.3
 import "qrc:/ui"
 
 // A host view as an application would have one: a window with the app's
@@ -14,8 +14,19 @@ ApplicationWindow {
     width: 800
     height: 800
 
-    overlay.modal: BluredCover {
-        bluredTarget: backgroundRect
+    // The backdrop behind modal popups, set on the window's overlay through
+    // the attached Overlay: Qt 6 has no ApplicationWindow.overlay.
+    Binding {
+        target: backgroundRect.Overlay.overlay
+        property: "modal"
+        value: blurredBackdrop
+    }
+
+    Component {
+        id: blurredBackdrop
+        BluredCover {
+            bluredTarget: backgroundRect
+        }
     }
 
     Rectangle {
