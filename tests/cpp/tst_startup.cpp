@@ -260,15 +260,18 @@ void TestStartup::failedStart()
         environment.remove("DISPLAY");
     else
         environment.insert("DISPLAY", display);
-    // Found before Qt's own copy: a module whose plugin is missing, as in an incomplete installation.
+    // A module whose plugin is missing, as in an incomplete installation. It is
+    // found first: the variable's folders come before Qt's own, and a folder
+    // named with the major version before one without.
     QTemporaryDir imports;
     if (brokenModule) {
-        QVERIFY(QDir(imports.path()).mkpath("QtQuick/Dialogs"));
-        QFile qmldir(imports.filePath("QtQuick/Dialogs/qmldir"));
+        QVERIFY(QDir(imports.path()).mkpath("QtQuick/Controls.2"));
+        QFile qmldir(imports.filePath("QtQuick/Controls.2/qmldir"));
         QVERIFY(qmldir.open(QIODevice::WriteOnly));
-        qmldir.write("module QtQuick.Dialogs\nplugin nosuchplugin\n");
+        qmldir.write("module QtQuick.Controls\nplugin nosuchplugin\n");
         qmldir.close();
         environment.insert("QML2_IMPORT_PATH", imports.path());
+        environment.insert("QML_IMPORT_PATH", imports.path());
     }
     QProcess tool;
     tool.setProcessEnvironment(environment);
