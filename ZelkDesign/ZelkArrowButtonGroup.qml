@@ -189,7 +189,7 @@ FocusScope {
                 Accessible.checkable: true
                 Accessible.checked: delegateRoot.isCurrentItem
                 Accessible.onPressAction: delegateRoot.activate()
-                Keys.onPressed: {
+                Keys.onPressed: function(event) {
                     var next = Nav.isPress(event.key) ? index
                                                       : Nav.step(event.key, index, buttons.count, false, null, root.LayoutMirroring.enabled);
                     if (next === null)

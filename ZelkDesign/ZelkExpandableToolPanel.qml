@@ -61,7 +61,7 @@ Item {
             Accessible.name: root.title
             Accessible.focusable: true
             Accessible.onPressAction: root.expanded = true
-            Keys.onPressed: {
+            Keys.onPressed: function(event) {
                 if (Nav.isPress(event.key)) {
                     event.accepted = true;
                     root.expanded = true;
@@ -197,7 +197,7 @@ Item {
             Accessible.name: qsTr("Collapse")
             Accessible.focusable: true
             Accessible.onPressAction: root.expanded = false
-            Keys.onPressed: {
+            Keys.onPressed: function(event) {
                 if (Nav.isPress(event.key)) {
                     event.accepted = true;
                     root.expanded = false;

@@ -38,8 +38,9 @@ ListView {
         readonly property bool rated: index <= root.currentRate
         readonly property bool highlighted: index <= root.currentHighlightedIndex
         // The library's own stars, drawn in the stock accent; others are the user's to colour.
+        // (Qt 6 keeps a url property as written, so both sides are resolved here.)
         readonly property bool ownStar: [String(Qt.resolvedUrl("../images/StarBlue.svg")),
-                                         String(Qt.resolvedUrl("../images/StarWhite.svg"))].indexOf(String(imageCtrl.source)) >= 0
+                                         String(Qt.resolvedUrl("../images/StarWhite.svg"))].indexOf(String(Qt.resolvedUrl(imageCtrl.source))) >= 0
 
         objectName: "star" + index
         width: root.imageWidth
@@ -52,7 +53,7 @@ ListView {
         Accessible.checked: index === root.currentRate
         Accessible.onPressAction: root.currentRate = index
 
-        Keys.onPressed: {
+        Keys.onPressed: function(event) {
             if (Nav.isPress(event.key)) {
                 event.accepted = true;
                 root.currentRate = index;

@@ -188,7 +188,7 @@ Item {
                         Accessible.onPressAction: stepItem.goBack()
 
                         // A hidden dot keeps a focus it had: it must not go back then.
-                        Keys.onPressed: {
+                        Keys.onPressed: function(event) {
                             if (!Nav.isPress(event.key))
                                 return;
                             event.accepted = true;

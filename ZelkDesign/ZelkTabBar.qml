@@ -85,7 +85,7 @@ FocusScope {
             Accessible.selected: isCurrentTab
             Accessible.onPressAction: choose()
 
-            Keys.onPressed: {
+            Keys.onPressed: function(event) {
                 var next = Nav.isPress(event.key) ? index
                                                   : Nav.step(event.key, index, root.count, false, null,
                                                              repeater.effectiveLayoutDirection === Qt.RightToLeft);

@@ -75,7 +75,7 @@ Item {
 
             // Up, Down, Home and End move the focus between the active
             // entries, the way a menu's keys do.
-            Keys.onPressed: {
+            Keys.onPressed: function(event) {
                 var next = Nav.step(event.key, index, entries.count, true, function(i) { return entries.itemAt(i).active; });
                 if (next === null)
                     return;

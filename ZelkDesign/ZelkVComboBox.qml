@@ -75,7 +75,7 @@ FocusScope {
             Accessible.selected: isCurrentItem
             Accessible.onPressAction: root.currentIndex = index
 
-            Keys.onPressed: {
+            Keys.onPressed: function(event) {
                 var next = Nav.isPress(event.key) ? index : Nav.step(event.key, index, tiles.count, true);
                 if (next === null)
                     return;

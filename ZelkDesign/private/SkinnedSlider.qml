@@ -22,7 +22,7 @@ Slider {
     snapMode: Slider.SnapAlways
 
     // The arrows are the base's own; these keys go on as a desktop slider's do.
-    Keys.onPressed: {
+    Keys.onPressed: function(event) {
         var target = Nav.sliderValue(event.key, value, from, to, stepSize);
         if (target === null)
             return;

@@ -99,7 +99,7 @@ ZelkHeaderPane {
                 width: root.tabWidth
                 height: root.headerHeight
 
-                Keys.onPressed: event.accepted = root.stepByKey(event.key)
+                Keys.onPressed: function(event) { event.accepted = root.stepByKey(event.key); }
 
                 // Reaches a little past the tab so its rounded ends lie on the pane's own.
                 ZelkPrivate.OutlineCanvas {
