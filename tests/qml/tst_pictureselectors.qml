@@ -34,7 +34,9 @@ TestCase {
         t.forEach(function(tile) { tryCompare(tile.children[1], "status", Image.Ready); });
     }
 
-    // A click is the user's choice: it replaces whatever binding the host had.
+    // The tiles lie in the tray, clear of its margins, the first as well as
+    // the last. A click is the user's choice: it replaces whatever binding
+    // the host had.
     function test_click_data() {
         return [ { tag: "H", make: hComponent }, { tag: "V", make: vComponent } ];
     }
@@ -44,6 +46,12 @@ TestCase {
         var selector = createTemporaryObject(data.make, testCase, { model: threeRows });
         selector.currentIndex = Qt.binding(function() { return testCase.boundIndex; });
         waitForRendering(selector);
+        var m = selector.margins;
+        tiles(selector).forEach(function(tile, i) {
+            var at = tile.mapToItem(selector, 0, 0);
+            verify(at.x >= m && at.y >= m && at.x + tile.width <= selector.width - m && at.y + tile.height <= selector.height - m,
+                   "tile " + i + " at " + at);
+        });
         mouseClick(tiles(selector)[0], 100, 40);
         compare(selector.currentIndex, 0);
         boundIndex = 1;
