@@ -13,42 +13,51 @@ TestCase {
 
     Component { id: panelComponent; ZelkExpandableToolPanel {} }
 
+    function cleanup() {
+        TestSupport.setAnimationStep(0);
+    }
+
     // Samples the animated values on each change, so the order of the phases
-    // is checked without timing them. start() after a state change skips its
-    // unseen jump to the end values and back.
+    // is checked without timing them, and counts the frames each phase takes
+    // (`resizes`, `fades`). start() after a state change skips its unseen
+    // jump to the end values and back.
     function track(panel) {
         var t = { item: findChild(panel, "expandedItem"), mask: findChild(panel, "realBackgroundOpacityMask"),
                   content: panel.contentParent, samples: [], started: false };
-        t.start = function() { t.samples = []; t.started = true; };
+        t.start = function() { t.samples = []; t.resizes = 0; t.fades = 0; t.started = true; };
         var record = function() {
             if (t.started)
                 t.samples.push({ width: t.item.width, opacity: t.mask.opacity, visible: t.item.visible });
         };
         [t.item.widthChanged, t.mask.opacityChanged, t.item.visibleChanged].forEach(function(s) { s.connect(record); });
+        t.item.widthChanged.connect(function() { ++t.resizes; });
+        t.mask.opacityChanged.connect(function() { ++t.fades; });
         return t;
     }
 
     function settled(t, expanded) {
-        tryCompare(t.content, "opacity", expanded ? 1 : 0, 2000);
-        tryCompare(t.item, "visible", expanded, 2000);
+        tryCompare(t.content, "opacity", expanded ? 1 : 0);
+        tryCompare(t.item, "visible", expanded);
         compare([t.item.width, t.item.height, t.mask.opacity], expanded ? [350, 475, 1] : [64, 64, 0]);
     }
 
-    // The outline grows first and the background fades in at full size; on
-    // the way back it fades out at full size, then shrinks, then hides.
+    // The outline grows first (200 ms) and the background fades in (100 ms)
+    // at full size; on the way back it fades out at full size, then shrinks,
+    // then hides. Counted in frames of 16 ms.
     function test_expandAndCollapse() {
         var panel = createTemporaryObject(panelComponent, testCase);
         var t = track(panel);
+        TestSupport.setAnimationStep(16);
         mouseClick(panel, 40, 40);
         t.start();
         settled(t, true);
         verify(t.samples.every(function(s) { return s.visible && (s.opacity === 0 || s.width === 350); }));
-        verify(t.samples.some(function(s) { return s.width > 64 && s.width < 350; }), "the growth is animated");
+        compare([t.resizes, t.fades], [Math.ceil(200 / 16), Math.ceil(100 / 16)]);
         mouseClick(panel, 308, 42);  // the back button at the title bar's right end
         t.start();
         settled(t, false);
         verify(t.samples.every(function(s) { return (s.opacity === 0 || s.width === 350) && (s.visible || s.width === 64); }));
-        verify(t.samples.some(function(s) { return s.opacity > 0 && s.opacity < 1; }), "the fade is animated");
+        compare([t.resizes, t.fades], [Math.ceil(200 / 16), Math.ceil(100 / 16)]);
     }
 
     // A change of mind mid-way continues from the values reached so far,

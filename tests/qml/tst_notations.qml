@@ -90,21 +90,29 @@ TestCase {
         tryVerify(function() { return shows(control, data.box, 115, "#203040", 4); }, 5000, "new fill painted");
     }
 
+    function cleanup() {
+        TestSupport.setAnimationStep(0);
+    }
+
+    // The plate slides to the button clicked in 100 ms, counted in frames of 16 ms.
     function test_clickOrder_data() {
         return [
-            { tag: "another button", start: 0, button: 2, heard: ["index 2", "turntable at 2"] },
-            { tag: "the current one", start: 1, button: 1, heard: ["handheld at 1"] }
+            { tag: "another button", start: 0, button: 2, heard: ["index 2", "turntable at 2"], frames: Math.ceil(100 / 16) },
+            { tag: "the current one", start: 1, button: 1, heard: ["handheld at 1"], frames: 0 }
         ];
     }
 
     function test_clickOrder(data) {
         var group = createTemporaryObject(groupComponent, testCase, { currentIndex: data.start });
-        var heard = [];
+        var heard = [], frames = 0, plate = findChild(group, "currentBackRect");
         group.currentIndexChanged.connect(function() { heard.push("index " + group.currentIndex); });
         group.clicked.connect(function(name) { heard.push(name + " at " + group.currentIndex); });
+        plate.xChanged.connect(function() { ++frames; });
+        TestSupport.setAnimationStep(16);
         mouseClick(group, 206 * data.button + 10, 40);
         compare(heard, data.heard, "the index is current when the click is heard");
-        tryCompare(findChild(group, "currentBackRect"), "x", 206 * data.button, 1000);
+        tryCompare(plate, "x", 206 * data.button);
+        compare(frames, data.frames);
         compare(findChild(group, "button" + data.button).color, ZelkDesign.themeColor);
         mouseClick(group, 206 * data.button + 190, 70);
         compare(heard.length, data.heard.length + 1, "clicked again, also when current");

@@ -1,6 +1,7 @@
 import QtQuick 2.9
 import QtTest 1.2
 import ZelkDesign 1.0
+import OrvaneTest 1.0
 
 TestCase {
     id: testCase
@@ -58,21 +59,29 @@ TestCase {
         compare(selector.currentIndex, 0);
     }
 
-    // The H selector cross-fades: both plates show while the fade runs, then
-    // the new tile alone is lit; the old one's description turns grey, not
-    // back to the dim grey of a tile never chosen.
+    function cleanup() {
+        TestSupport.setAnimationStep(0);
+    }
+
+    // The H selector cross-fades in 200 ms, counted in frames of 16 ms: both
+    // plates show while the fade runs, then the new tile alone is lit; the old
+    // one's description turns grey, not back to the dim grey of a tile never chosen.
     function test_hFade() {
         var selector = createTemporaryObject(hComponent, testCase, { model: threeRows });
         var t = tiles(selector);
         var plate = function(i) { return t[i].children[0].children[0]; };
-        tryCompare(plate(1), "opacity", 1, 2000);
+        tryCompare(plate(1), "opacity", 1);
+        var frames = 0;
+        plate(2).opacityChanged.connect(function() { ++frames; });
+        TestSupport.setAnimationStep(16);
         selector.currentIndex = 2;
         verify(plate(1).visible, "the old plate fades out");
         verify(plate(2).visible && plate(2).opacity < 1, "the new plate fades in");
         for (var i = 0; i < 3; ++i) {
-            tryCompare(plate(i), "opacity", i === 2 ? 1 : 0, 2000);
-            tryCompare(plate(i), "visible", i === 2, 2000);
+            tryCompare(plate(i), "opacity", i === 2 ? 1 : 0);
+            tryCompare(plate(i), "visible", i === 2);
             tryVerify(function() { return Qt.colorEqual(t[i].children[1].color, ["#676767", "#9b9b9b", "#fdfdfd"][i]); }, 2000, "description of tile " + i);
         }
+        compare(frames, Math.ceil(200 / 16));
     }
 }

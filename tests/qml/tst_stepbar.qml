@@ -77,15 +77,25 @@ TestCase {
         compare([list.currentIndex, list.highlightItem], [-1, null]);
     }
 
-    // A dot hovered when its step becomes current again is at rest when shown next.
+    function cleanup() {
+        TestSupport.setAnimationStep(0);
+    }
+
+    // A finished dot grows under the pointer in 50 ms, counted in frames of
+    // 16 ms; hovered when its step becomes current again, it is at rest when
+    // shown next.
     function test_hoverGrowsFinishedDot() {
         var bar = createTemporaryObject(plainBarComponent, testCase, { currentStep: 2, y: 20 });
         waitForRendering(bar);
         var dot = findChild(stepItems(bar)[0], "finishedStepIndicator");
+        var frames = 0;
+        dot.widthChanged.connect(function() { ++frames; });
+        TestSupport.setAnimationStep(16);
         mouseMove(dot, dot.width / 2, dot.height / 2);
-        tryCompare(dot, "width", 38, 1000);
+        tryCompare(dot, "width", 38);
+        compare(frames, Math.ceil(50 / 16));
         bar.currentStep = 0;
-        tryCompare(dot, "width", 23, 1000);
+        tryCompare(dot, "width", 23);
         compare(dot.border.width, 5);
     }
 
