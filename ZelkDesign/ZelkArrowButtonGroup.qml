@@ -124,11 +124,7 @@ FocusScope {
         }
     }
 
-    HighlightGlow {
-        anchors.fill: currentBackRect
-    }
-
-    Rectangle {
+    TilePlate {
         id: currentBackRect
 
         objectName: "currentBackRect"
@@ -136,12 +132,9 @@ FocusScope {
         y: root.arrowHeight
         width: root.buttonWidth
         height: root.buttonHeight
-        border.color: ZelkDesign.themeColor
-        border.width: 3
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#202020" }
-            GradientStop { position: 1.0; color: "#080808" }
-        }
+        glowRadius: 10
+        topColor: "#202020"
+        bottomColor: "#080808"
 
         Behavior on x { NumberAnimation { duration: 100 } }
     }
