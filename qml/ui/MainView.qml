@@ -16,6 +16,7 @@ ApplicationWindow {
     title: qsTr("Orvane Tool")
 
     overlay.modal: BluredCover {
+        objectName: "backdropBlur"
         bluredTarget: backgroundRect
     }
 
