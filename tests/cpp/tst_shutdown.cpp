@@ -84,9 +84,18 @@ void TestShutdown::destroyWindowWithPopupOpen_data()
             visible: true
             width: 500
             height: 400
-            overlay.modal: BluredCover {
-                objectName: "backdropBlur"
-                bluredTarget: content
+            // Through the attached Overlay, which Qt 6 keeps too.
+            Binding {
+                target: content.Overlay.overlay
+                property: "modal"
+                value: backdrop
+            }
+            Component {
+                id: backdrop
+                BluredCover {
+                    objectName: "backdropBlur"
+                    bluredTarget: content
+                }
             }
             Rectangle {
                 id: content
