@@ -32,10 +32,9 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params);
 bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url);
 
 // Closes every popup, lets the closing finish, then deletes the engine (and
-// with it the backend and every document object). Popups go first because a
-// popup hands its modal backdrop to a deferred deletion when it closes or its
-// window goes: done here, while the engine that built the backdrop still
-// exists, rather than never, as no event loop runs any more.
+// with it the backend and every document object). A closing popup hands its
+// modal backdrop to a deferred deletion; carrying those out first deletes
+// every backdrop while the engine that built it still exists.
 void shutdown(QQmlApplicationEngine *engine);
 
 // The whole life of a program that shows one root document: the application

@@ -183,9 +183,9 @@ Item {
     }
 
     // The same pixels, grabbed once, as a plain image: Mesa's software
-    // renderer draws an image's texture at a fraction of the cost of an
-    // effect's, and it is drawn on every frame an animation runs over the
-    // backdrop.
+    // renderer draws an uploaded image faster than the effect (or a layer's
+    // texture), and the backdrop is drawn on every frame an animation runs
+    // over it.
     Image {
         id: picture
         objectName: "backdropPicture"

@@ -1,7 +1,8 @@
 import QtQuick 2.8
 
-// One direction of a Gaussian blur of `source`, sampled at its texel centres
-// out to four deviations; BluredCover runs one pass per direction.
+// One direction of a Gaussian blur of `source`, from the 25 texels centred on
+// each output texel: enough for a deviation of up to 3 texels, as BluredCover
+// uses, which runs one pass per direction.
 ShaderEffect {
     property variant source
     // One texel along the pass, in texture coordinates.
