@@ -6,6 +6,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QVector>
+#include <QtCore/private/qabstractanimation_p.h>
 #include <QtGlobal>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
@@ -255,6 +256,13 @@ QString TestSupport::fileText(const QString &path) const
 void TestSupport::useGreyText() const
 {
     QQuickWindow::setTextRenderType(QQuickWindow::NativeTextRendering);
+}
+
+void TestSupport::setAnimationStep(int milliseconds) const
+{
+    QUnifiedTimer *timer = QUnifiedTimer::instance();
+    timer->setConsistentTiming(milliseconds > 0);
+    timer->setTimingInterval(milliseconds > 0 ? milliseconds : 16);
 }
 
 int TestSupport::frames(QQuickItem *item)

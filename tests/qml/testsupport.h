@@ -76,6 +76,10 @@ public:
     // How many frames the item's window has shown since it was first asked
     // here; asks for one more, which moves whatever animates in it on.
     Q_INVOKABLE int frames(QQuickItem *item);
+    // From now on each tick of the animation clock moves every animation on by
+    // exactly this many milliseconds, however long the frame took (0: by the
+    // clock again): a test counts frames where it would otherwise time them.
+    Q_INVOKABLE void setAnimationStep(int milliseconds) const;
     // Keeps the last grab under a name, to compare a later grab with it.
     Q_INVOKABLE void keep(const QString &name);
     // The last grab against a kept one, over the item's box grown by margin on

@@ -48,7 +48,8 @@ TestCase {
             { tag: "drop-down list at rest", make: comboBox, tolerance: 10, probes: [[1, 25, "#484848"], [199, 25, "#464748"]] },
             { tag: "drop-down list hovered", make: comboBox, state: "hovered", tolerance: 10, probes: [[1, 25, "#484848"], [199, 25, blue]] },
             { tag: "drop-down list focused", make: comboBox, state: "focused", tolerance: 10, probes: [[1, 25, blue], [199, 25, blue]] },
-            { tag: "check box has no hover look", make: checkBox, state: "hovered", tolerance: 10, probes: [[0, 20, "#676767"], [20, 31, "#262626"]] },
+            { tag: "check box unchecked has no hover look and no mark", make: checkBox, state: "hovered", tolerance: 10,
+              probes: [[0, 20, "#676767"], [20, 31, "#262626"], [13.75, 22, "#262626"]] },
             // The blue fill shows darker under the inner shadow of a small field.
             { tag: "check box checked and disabled keeps its indicator", make: checkBox, props: { checked: true, enabled: false }, tolerance: 10,
               probes: [[0, 20, "#676767"], [20, 31, "#2980d1"], [13.75, 22, "#004d94"]] },
@@ -74,6 +75,10 @@ TestCase {
             mouseMove(testCase, 395, 395);
             tryCompare(control, "hovered", false);
         }
+        // A few frames first: canvases paint a frame or two after they show,
+        // and a probe for something absent must not pass before it could be drawn.
+        var shown = TestSupport.frames(control);
+        tryVerify(function() { return TestSupport.frames(control) >= shown + 3; });
         // Polled until it reads empty; on a timeout the failure shows what was seen.
         var look = { get mismatches() {
             TestSupport.grab(control);

@@ -13,17 +13,21 @@ TestCase {
 
     Component { id: panelComponent; UserRateDialog {} }
 
-    function test_requiredMark() {
+    // Both captions end in the required mark, rich text drawn as a star in the
+    // accent colour; the rating offers five stars.
+    function test_panel() {
         var panel = createTemporaryObject(panelComponent, testCase);
         waitForRendering(panel);
-        // The required mark is rich text: a star in the accent colour ending the caption.
-        var caption = panel.children[0].children[0];
-        verify(TestSupport.grab(caption));
-        var found = false;
-        for (var x = caption.contentWidth - 12; x < caption.contentWidth && !found; ++x) {
-            for (var y = 0; y < caption.height && !found; ++y)
-                found = TestSupport.near(TestSupport.pixel(caption, x, y), "#2e91ed", 40);
-        }
-        verify(found, "a blue star ends the caption");
+        var column = panel.children[0];
+        verify(TestSupport.grab(panel));
+        [column.children[0], column.children[2]].forEach(function(caption) {
+            var found = false;
+            for (var x = caption.contentWidth - 12; x < caption.contentWidth && !found; ++x) {
+                for (var y = 0; y < caption.height && !found; ++y)
+                    found = TestSupport.near(TestSupport.pixel(caption, x, y), "#2e91ed", 40);
+            }
+            verify(found, "a blue star ends " + caption.text);
+        });
+        compare(findChild(panel, "rating").count, 5);
     }
 }

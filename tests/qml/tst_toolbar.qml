@@ -82,17 +82,27 @@ TestCase {
         compare([String(icon.source), button.background.visible], ["qrc:/images/cross.png", false]);
     }
 
-    // [x, y, colour] in the bar's coordinates: the well, the separator between
-    // the buttons, and the highlight around the hovered first one.
+    // [x, y, colour] in the bar's coordinates: the well and the separators
+    // between the entries at rest; then the highlight around each hovered
+    // entry along its edges, its corners round (dark one pixel in) only where
+    // the stack ends.
     function test_pixels() {
-        var bar = createTemporaryObject(toolBar, testCase, { model: [entry("a", true), entry("b", true)] });
+        var bar = createTemporaryObject(toolBar, testCase, { model: [entry("a", true), entry("b", true), entry("c", true)] });
         var looks = function(probes) {
             return function() { return TestSupport.grab(bar) && probes.every(function(p) {
                 return TestSupport.near(TestSupport.pixel(bar, p[0], p[1]), p[2], 12); }); };
         };
         mouseMove(testCase, 395, 395);
-        tryVerify(looks([[10, 100, "#676767"], [60, 71, "#434343"], [66, 120, "#171717"], [3, 100, "#000000"]]), 3000, "at rest");
-        mouseMove(bar, 41, 41);
-        tryVerify(looks([[10, 41, "#2e91ed"], [71, 41, "#2e91ed"], [41, 9, "#2e91ed"]]), 3000, "highlighted");
+        tryVerify(looks([[10, 100, "#676767"], [60, 71, "#434343"], [60, 133, "#434343"], [66, 120, "#171717"], [3, 100, "#000000"]]),
+                  3000, "at rest");
+        var accent = "#2e91ed", round = "#0b2339";
+        [0, 1, 2].forEach(function(i) {
+            var top = 10 + 62 * i, bottom = top + 61;
+            mouseMove(bar, 41, top + 31);
+            tryVerify(looks([[10, top + 31, accent], [71, top + 31, accent], [41, top, accent], [41, bottom, accent],
+                             [11, top + 1, i === 0 ? round : accent], [70, top + 1, i === 0 ? round : accent],
+                             [11, bottom - 1, i === 2 ? round : accent], [70, bottom - 1, i === 2 ? round : accent]]),
+                      3000, "entry " + i + " highlighted");
+        });
     }
 }

@@ -1,5 +1,0 @@
-import QtQuick 2.7
-
-QtObject {
-    property int count: NoSuchType {}
-}
