@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -150,7 +149,7 @@ FocusScope {
         id: buttons
         model: root.model
 
-        Label {
+        PlainLabel {
             id: delegateRoot
 
             objectName: "button" + index

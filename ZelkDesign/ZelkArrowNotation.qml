@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -124,7 +123,7 @@ Item {
         anchors.topMargin: 25
         anchors.bottomMargin: 25
         active: !root.iconVisible && root.notationItem === null
-        sourceComponent: Label {
+        sourceComponent: PlainLabel {
             text: root.notation
             color: root.labelColor
             font.family: ZelkDesign.fontFamily

@@ -1,6 +1,5 @@
 import QtQuick 2.7
 import QtQml 2.8
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
