@@ -104,6 +104,16 @@ FocusScope {
         cached: true
     }
 
+    // Where effects draw nothing, the plate's fill drawn plainly.
+    Loader {
+        anchors.fill: parent
+        active: Renderer.software
+        sourceComponent: OutlineCanvas {
+            fillColor: gradientBackgroundRect.color
+            path: CalloutPaths.plate(width, height, 0, root.arrowHeight, root.arrowWidth)
+        }
+    }
+
     Canvas {
         id: frameCanvas
 

@@ -37,7 +37,10 @@ Item {
         id: warnCanvas
 
         anchors.fill: parent
-        visible: false
+        // Drawn by its glow, or by itself where effects draw nothing; the glow
+        // takes it unturned.
+        visible: Renderer.software
+        rotation: warnCanvasEffect.rotation
 
         onWidthChanged: requestPaint()
         onHeightChanged: requestPaint()

@@ -54,7 +54,7 @@ PlainButton {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            visible: !Look.highlighted(control)
+            visible: !Look.highlighted(control) || Renderer.software
         }
     }
 

@@ -111,7 +111,7 @@ PlainComboBox {
                 anchors.fill: parent
                 color: "black"
                 border.color: "#3f3f3f"
-                visible: false
+                visible: Renderer.software
             }
 
             DropShadow {

@@ -87,7 +87,10 @@ Item {
             id: realBackgroundItem
             anchors.fill: parent
             anchors.margins: root.margins
-            visible: false
+            // Shown through the mask, or by itself, fading as the mask does and
+            // with square corners, where effects draw nothing.
+            visible: Renderer.software
+            opacity: realBackgroundOpacityMask.opacity
 
             Rectangle {
                 id: realBackTitle

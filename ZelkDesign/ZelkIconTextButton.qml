@@ -28,7 +28,7 @@ PlainButton {
             anchors.verticalCenter: parent.verticalCenter
             x: Mirroring.x(20, width, parent.width, control.mirrored)
             source: control.enabled ? control.activeIcon : control.inactiveIcon
-            visible: !control.enabled
+            visible: !control.enabled || Renderer.software
         }
 
         Glow {

@@ -120,7 +120,7 @@ Item {
                 objectName: "statusText"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.top: stepNameText.bottom
-                visible: !stepItem.current
+                visible: !stepItem.current || Renderer.software
                 text: stepItem.finished ? info : stepItem.current ? qsTr("In Progress") : "-"
                 color: stepItem.finished ? ZelkDesign.brightTextColor : stepItem.current ? ZelkDesign.lightAccentColor : "#808080"
                 font.family: ZelkDesign.fontFamily

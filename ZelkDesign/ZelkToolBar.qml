@@ -125,7 +125,7 @@ Item {
 
                     anchors.fill: parent
                     anchors.margins: -margins
-                    visible: false
+                    visible: Renderer.software
                     strokeColor: ZelkDesign.themeColor
                     lineWidth: 3
                     path: Paths.stackedHighlight(width, height, toolBar.radius, margins, index, itemCount)

@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtQuick.Templates 2.5 as T
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
+import "."
 import ".."
 import "accentShades.js" as AccentShades
 import "controlLook.js" as Look
@@ -114,7 +115,8 @@ PlainSlider {
         Rectangle {
             id: handleBackSource
             anchors.fill: parent
-            visible: false
+            // Drawn by its shadow, or by itself where effects draw nothing.
+            visible: Renderer.software
             radius: width / 2
             border.color: ZelkDesign.frameColor
             border.width: 2
