@@ -1,5 +1,5 @@
 import QtQuick 2.9
-import QtQuick.Templates 2.5 as T
+import QtQuick.Templates 2.15 as T
 import "defaultStyle.js" as DefaultStyle
 
 // Qt Quick Controls' Popup as its Default style sets it up, whatever style

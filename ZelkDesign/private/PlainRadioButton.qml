@@ -1,5 +1,5 @@
 import QtQuick 2.9
-import QtQuick.Templates 2.5 as T
+import QtQuick.Templates 2.15 as T
 
 // Qt Quick Controls' RadioButton as its Default style sets it up, whatever
 // style the host application picks.
