@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -105,6 +104,16 @@ FocusScope {
         cached: true
     }
 
+    // Where effects draw nothing, the plate's fill drawn plainly.
+    Loader {
+        anchors.fill: parent
+        active: Renderer.software
+        sourceComponent: OutlineCanvas {
+            fillColor: gradientBackgroundRect.color
+            path: CalloutPaths.plate(width, height, 0, root.arrowHeight, root.arrowWidth)
+        }
+    }
+
     Canvas {
         id: frameCanvas
 
@@ -143,7 +152,7 @@ FocusScope {
         id: buttons
         model: root.model
 
-        Label {
+        PlainLabel {
             id: delegateRoot
 
             objectName: "button" + index

@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtGraphicalEffects 1.0
+import "."
 import "outlinePaths.js" as Paths
 
 // Shows its children (plain rectangular layers) only inside a rectangle
@@ -17,7 +18,8 @@ Item {
     Item {
         id: layerItem
         anchors.fill: parent
-        visible: false
+        // Where effects draw nothing the layers show plainly, corners square.
+        visible: Renderer.software
     }
 
     OutlineCanvas {
