@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtQml 2.8
+import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/fileUrls.js" as FileUrls

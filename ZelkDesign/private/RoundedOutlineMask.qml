@@ -1,6 +1,5 @@
 import QtQuick 2.9
 import QtGraphicalEffects 1.0
-import "."
 import "outlinePaths.js" as Paths
 
 // Shows its children (plain rectangular layers) only inside a rectangle

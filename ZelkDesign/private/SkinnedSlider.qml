@@ -2,7 +2,6 @@ import QtQuick 2.9
 import QtQuick.Templates 2.15 as T
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
-import "."
 import ".."
 import "accentShades.js" as AccentShades
 import "controlLook.js" as Look
