@@ -43,6 +43,10 @@ Item {
     QtObject {
         id: internal
 
+        // The software scene graph draws no shader effects: there the window
+        // stays in view under a plain dimming veil instead of going blank.
+        readonly property bool software: root.GraphicsInfo.api === GraphicsInfo.Software
+
         // In quarter-size texels. Shrinking spreads the picture by a variance
         // of 16/6 px² each way, and so does the linear stretch back to full
         // size on average: the passes add only the rest.
@@ -74,7 +78,7 @@ Item {
         live: !root.cached
         smooth: true
         textureSize: Qt.size(root.width, root.height)
-        hideSource: root.visible && root.opacity === 1
+        hideSource: !internal.software && root.visible && root.opacity === 1
         sourceItem: root.bluredTarget
     }
 
@@ -170,7 +174,7 @@ Item {
         property size stretch: Qt.size(root.width / (root.width + 2), root.height / (root.height + 2))
 
         anchors.fill: parent
-        visible: !picture.visible
+        visible: !internal.software && !picture.visible
         blending: root.opacity < 1
         fragmentShader: "
             varying highp vec2 qt_TexCoord0;
@@ -190,8 +194,16 @@ Item {
         id: picture
         objectName: "backdropPicture"
         anchors.fill: parent
-        visible: root.cached && internal.pictured && status === Image.Ready
+        visible: !internal.software && root.cached && internal.pictured && status === Image.Ready
         cache: false
         smooth: false
+    }
+
+    Rectangle {
+        objectName: "backdropVeil"
+        anchors.fill: parent
+        visible: internal.software
+        color: "black"
+        opacity: 0.5
     }
 }

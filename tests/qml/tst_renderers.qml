@@ -2,6 +2,7 @@ import QtQuick 2.9
 import QtTest 1.2
 import ZelkDesign 1.0
 import OrvaneTest 1.0
+import "qrc:/ui"
 
 // What must show whatever draws the scene. CTest runs this file on OpenGL and
 // again under the software scene graph (QT_QUICK_BACKEND=software), where Qt
@@ -112,5 +113,31 @@ TestCase {
     function test_renderer() {
         var software = TestSupport.environment("QT_QUICK_BACKEND") === "software";
         compare(ground.software, software);
+    }
+
+    Component { id: mainViewComponent; MainView {} }
+
+    // Behind a modal popup the window stays in sight, dimmed: blurred where
+    // shader effects draw, plainly under the software scene graph, and never
+    // blank (white) or black there.
+    function test_modalBackdropDims() {
+        var window = createTemporaryObject(mainViewComponent, testCase);
+        tryCompare(window, "visible", true);
+        waitForRendering(window.contentItem);
+        var background = findChild(window.contentItem, "backgroundRect");
+        mouseClick(findChild(window.contentItem, "selectNextButton"));
+        var warning = findChild(findChild(window.contentItem, "selectDeviceView"), "warningDialog");
+        tryCompare(warning, "opened", true);
+        var look = { get reading() {
+            TestSupport.grab(background);
+            var ground = TestSupport.average(background, 300, 150, 200, 60);
+            var label = TestSupport.average(background, 30, 30, 130, 30);
+            console.log("probe", ground.r, label.r);
+            // Undimmed the ground reads 0.125; white or black would be far off.
+            return [ground.r > 0.02 && ground.r < 0.11, label.r > ground.r];
+        } };
+        tryCompare(look, "reading", [true, true], 5000);
+        warning.close();
+        tryCompare(warning, "visible", false);
     }
 }
