@@ -1,5 +1,4 @@
 import QtQuick 2.8
-import QtQuick.Window 2.2
 
 // The window behind a modal popup, blurred and darkened. It takes a snapshot
 // of `bluredTarget` when it is created (each time a popup opens) and again
@@ -26,8 +25,6 @@ Item {
     readonly property real deviation: 11.5
 
     function refresh() {
-        ++internal.generation;
-        internal.pictured = false;
         verticalPass.done = false;
         snapshot.scheduleUpdate();
         quarterWidth.scheduleUpdate();
@@ -51,21 +48,6 @@ Item {
         // of 16/6 px² each way, and so does the linear stretch back to full
         // size on average: the passes add only the rest.
         readonly property real passDeviation: Math.sqrt(root.deviation * root.deviation - 2 * 16 / 6) / 4
-        // Counts snapshots, so that a grab of an older one is dropped.
-        property int generation: 0
-        // The picture shows the latest snapshot.
-        property bool pictured: false
-
-        function grabPicture() {
-            var generation = internal.generation;
-            display.grabToImage(function(result) {
-                if (generation !== internal.generation)
-                    return;
-                // Loaded here and now: the result is deleted after this call.
-                picture.source = result.url;
-                internal.pictured = true;
-            });
-        }
     }
 
     // While the opaque backdrop covers the target, the target need not be
@@ -155,26 +137,19 @@ Item {
             step: Qt.point(0, 1 / quarterSize.textureSize.height)
             deviation: internal.passDeviation
         }
-        onScheduledUpdateCompleted: {
-            done = true;
-            // Not once the popup has let go of the backdrop.
-            if (root.cached && root.Window.window)
-                internal.grabPicture();
-        }
+        onScheduledUpdateCompleted: done = true
     }
 
-    // The blur stretched back to full size and darkened by the veil, drawn
-    // until the picture below takes over. The recursive blur draws its result
+    // The blur stretched back to full size and darkened by the veil. Opaque,
+    // so nothing is blended under it. The recursive blur draws its result
     // 2 px wider and taller than itself, from the top left corner; the
     // stretch keeps that geometry, so the picture lands on the same pixels.
     ShaderEffect {
-        id: display
-
         property variant source: verticalPass
         property size stretch: Qt.size(root.width / (root.width + 2), root.height / (root.height + 2))
 
         anchors.fill: parent
-        visible: !internal.software && !picture.visible
+        visible: !internal.software
         blending: root.opacity < 1
         fragmentShader: "
             varying highp vec2 qt_TexCoord0;
@@ -184,19 +159,6 @@ Item {
             void main() {
                 gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0) * qt_Opacity;
             }"
-    }
-
-    // The same pixels, grabbed once, as a plain image: Mesa's software
-    // renderer draws an uploaded image faster than the effect (or a layer's
-    // texture), and the backdrop is drawn on every frame an animation runs
-    // over it.
-    Image {
-        id: picture
-        objectName: "backdropPicture"
-        anchors.fill: parent
-        visible: !internal.software && root.cached && internal.pictured && status === Image.Ready
-        cache: false
-        smooth: false
     }
 
     Rectangle {

@@ -227,22 +227,6 @@ TestCase {
         verify(difference >= 0 && difference <= 4, "largest channel difference " + difference);
     }
 
-    // Once settled the backdrop is drawn as a plain image, cheaper to draw on
-    // every frame than the effect it was made with, and not a pixel apart
-    // from it: a live backdrop keeps drawing the effect.
-    function test_settledPictureSameAsEffect() {
-        var picture = createTemporaryObject(stepPage, testCase, { width: 600, height: 600 });
-        waitForRendering(picture);
-        var settled = createTemporaryObject(cover, testCase, { width: 600, height: 600, bluredTarget: picture });
-        var live = createTemporaryObject(cover, testCase, { x: 620, width: 600, height: 600, bluredTarget: picture, cached: false });
-        var image = findChild(settled, "backdropPicture");
-        tryVerify(function() { return image.visible && live.progress >= 1; }, 5000, "the picture takes over");
-        verify(!findChild(live, "backdropPicture").visible);
-        waitForRendering(settled);
-        verify(TestSupport.grab(settled));
-        compare(TestSupport.largestDifference(settled, live), 0);
-    }
-
     // The backdrop is a snapshot: content changing under an open popup does
     // not reach it on any frame; a change of the window's size takes a new
     // snapshot of the new layout, instead of stretching the old picture.
