@@ -20,6 +20,11 @@ inline constexpr char plainStyle[] = "Default";
 // The arguments Qt left after consuming its own options, program path excluded.
 QStringList argumentList(int argc, char **argv);
 
+// The types the library bundle publishes, in its module definition's order:
+// the lines "Name 1.0 Name.qml" of ":/ZelkDesign/qmldir". The one list the
+// tests, the gallery and the benchmarks go by.
+QStringList publishedTypes();
+
 // Everything the documents rely on before the first binding runs: the plain
 // style (pinned with the first engine; unpinned, Qt 6 would pick Fusion), the
 // backend type, the "qrc:/" import path, `$app` (owned by the engine) and `$params`.
