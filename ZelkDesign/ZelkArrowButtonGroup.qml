@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -105,6 +104,16 @@ FocusScope {
         cached: true
     }
 
+    // Where effects draw nothing, the plate's fill drawn plainly.
+    Loader {
+        anchors.fill: parent
+        active: Renderer.software
+        sourceComponent: OutlineCanvas {
+            fillColor: gradientBackgroundRect.color
+            path: CalloutPaths.plate(width, height, 0, root.arrowHeight, root.arrowWidth)
+        }
+    }
+
     Canvas {
         id: frameCanvas
 
@@ -124,11 +133,7 @@ FocusScope {
         }
     }
 
-    HighlightGlow {
-        anchors.fill: currentBackRect
-    }
-
-    Rectangle {
+    TilePlate {
         id: currentBackRect
 
         objectName: "currentBackRect"
@@ -136,12 +141,9 @@ FocusScope {
         y: root.arrowHeight
         width: root.buttonWidth
         height: root.buttonHeight
-        border.color: ZelkDesign.themeColor
-        border.width: 3
-        gradient: Gradient {
-            GradientStop { position: 0.0; color: "#202020" }
-            GradientStop { position: 1.0; color: "#080808" }
-        }
+        glowRadius: 10
+        topColor: "#202020"
+        bottomColor: "#080808"
 
         Behavior on x { NumberAnimation { duration: 100 } }
     }
@@ -150,7 +152,7 @@ FocusScope {
         id: buttons
         model: root.model
 
-        Label {
+        PlainLabel {
             id: delegateRoot
 
             objectName: "button" + index

@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -38,7 +37,10 @@ Item {
         id: warnCanvas
 
         anchors.fill: parent
-        visible: false
+        // Drawn by its glow, or by itself where effects draw nothing; the glow
+        // takes it unturned.
+        visible: Renderer.software
+        rotation: warnCanvasEffect.rotation
 
         onWidthChanged: requestPaint()
         onHeightChanged: requestPaint()
@@ -124,7 +126,7 @@ Item {
         anchors.topMargin: 25
         anchors.bottomMargin: 25
         active: !root.iconVisible && root.notationItem === null
-        sourceComponent: Label {
+        sourceComponent: PlainLabel {
             text: root.notation
             color: root.labelColor
             font.family: ZelkDesign.fontFamily

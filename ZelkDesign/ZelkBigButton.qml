@@ -1,10 +1,9 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
 
-Button {
+PlainButton {
     id: control
 
     property real margins: 10
@@ -18,6 +17,9 @@ Button {
     spacing: 0
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
+    // Set, or the host's style would choose them (Material: capitals, medium weight).
+    font.capitalization: Font.MixedCase
+    font.weight: Font.Normal
 
     Keys.onReturnPressed: Look.pressByKey(control)
     Keys.onEnterPressed: Look.pressByKey(control)
@@ -38,7 +40,7 @@ Button {
             visible: Look.highlighted(control)
         }
 
-        Label {
+        PlainLabel {
             id: labelCtrl
             anchors.left: parent.left
             anchors.right: parent.right
@@ -52,7 +54,7 @@ Button {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            visible: !Look.highlighted(control)
+            visible: !Look.highlighted(control) || Renderer.software
         }
     }
 

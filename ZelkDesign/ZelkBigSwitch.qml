@@ -1,13 +1,16 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtQuick.Layouts 1.3
 import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/mirroring.js" as Mirroring
+import "private/defaultStyle.js" as DefaultStyle
 
-Switch {
+PlainSwitch {
     id: control
+
+    // The label's font, as the Default style gives it, whatever the host's style.
+    font: DefaultStyle.controlFont(Qt.application.font)
 
     indicator: Item {
         x: control.mirrored ? control.width - width - control.rightPadding : control.leftPadding

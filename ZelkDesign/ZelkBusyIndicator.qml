@@ -1,9 +1,13 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
+import "private"
+import "private/defaultStyle.js" as DefaultStyle
 
-BusyIndicator {
+PlainBusyIndicator {
     id: control
+
+    // The Default style's font, whatever the host's style.
+    font: DefaultStyle.controlFont(Qt.application.font)
 
     contentItem: Item {
         implicitWidth: 64

@@ -1,10 +1,9 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
 
-Button {
+PlainButton {
     id: control
 
     property real borderWidth: 1
@@ -13,6 +12,9 @@ Button {
     implicitHeight: 52
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
+    // Set, or the host's style would choose them (Material: capitals, medium weight).
+    font.capitalization: Font.MixedCase
+    font.weight: Font.Normal
 
     Keys.onReturnPressed: Look.pressByKey(control)
     Keys.onEnterPressed: Look.pressByKey(control)

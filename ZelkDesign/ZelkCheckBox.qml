@@ -1,12 +1,11 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/mirroring.js" as Mirroring
 import "private/outlinePaths.js" as Paths
 
-CheckBox {
+PlainCheckBox {
     id: control
 
     property real margins: 10

@@ -1,12 +1,12 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import QtQuick.Templates 2.15 as T
 import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/mirroring.js" as Mirroring
 
-ComboBox {
+PlainComboBox {
     id: control
 
     model: ["First", "Second", "Third", "Fourth"]
@@ -15,7 +15,7 @@ ComboBox {
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
 
-    delegate: ItemDelegate {
+    delegate: PlainItemDelegate {
         id: itemDelegate
         width: control.width
         leftPadding: 0
@@ -40,7 +40,7 @@ ComboBox {
         }
     }
 
-    contentItem: TextField {
+    contentItem: PlainTextField {
         text: control.displayText
         font: control.font
         color: control.enabled ? ZelkDesign.textColor : ZelkDesign.disabledTextColor
@@ -90,7 +90,7 @@ ComboBox {
 
     background: Item {}
 
-    popup: Popup {
+    popup: PlainPopup {
         y: control.height - 1
         width: control.width
         implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
@@ -102,7 +102,7 @@ ComboBox {
             model: control.popup.visible ? control.delegateModel : null
             currentIndex: control.highlightedIndex
 
-            ScrollIndicator.vertical: ScrollIndicator {}
+            T.ScrollIndicator.vertical: PlainScrollIndicator {}
         }
 
         background: Item {
@@ -111,7 +111,7 @@ ComboBox {
                 anchors.fill: parent
                 color: "black"
                 border.color: "#3f3f3f"
-                visible: false
+                visible: Renderer.software
             }
 
             DropShadow {

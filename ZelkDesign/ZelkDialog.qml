@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.3
 import QtQuick.Templates 2.3 as T
 import QtQuick.Window 2.2
 import "."
@@ -7,7 +6,7 @@ import "private"
 import "private/outlinePaths.js" as Paths
 import "private/dragBounds.js" as DragBounds
 
-Popup {
+PlainPopup {
     id: popup
 
     property string title: "New Project"
@@ -21,7 +20,7 @@ Popup {
 
     width: dialogWidth + 2 * boundaryMargins
     height: dialogHeight + 2 * boundaryMargins
-    closePolicy: Popup.CloseOnEscape
+    closePolicy: T.Popup.CloseOnEscape
     // Modal or not, a dialog expects input: it takes the keyboard when it
     // opens, keeps Tab inside itself and hands focus back when it closes,
     // so no key reaches what lies behind it.
@@ -104,7 +103,7 @@ Popup {
             path: Paths.topOutline(width, height, popup.radius, realBackgroundItem.margins, true, true, true)
         }
 
-        Label {
+        PlainLabel {
             anchors.top: parent.top
             anchors.topMargin: 20
             anchors.horizontalCenter: parent.horizontalCenter

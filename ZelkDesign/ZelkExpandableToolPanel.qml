@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
 import "."
@@ -88,7 +87,10 @@ Item {
             id: realBackgroundItem
             anchors.fill: parent
             anchors.margins: root.margins
-            visible: false
+            // Shown through the mask, or by itself, fading as the mask does and
+            // with square corners, where effects draw nothing.
+            visible: Renderer.software
+            opacity: realBackgroundOpacityMask.opacity
 
             Rectangle {
                 id: realBackTitle
@@ -100,7 +102,7 @@ Item {
                 }
             }
 
-            Label {
+            PlainLabel {
                 id: dialogTitleLabel
                 anchors.centerIn: realBackTitle
                 anchors.horizontalCenterOffset: -10

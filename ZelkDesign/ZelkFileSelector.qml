@@ -1,9 +1,10 @@
 import QtQuick 2.9
 import QtQml 2.8
-import QtQuick.Controls 2.2
+import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/fileUrls.js" as FileUrls
+import "private/defaultStyle.js" as DefaultStyle
 
 Item {
     id: fileSelector
@@ -25,7 +26,7 @@ Item {
         name: "zelkdesign"
     }
 
-    TextField {
+    PlainTextField {
         id: filePathTextField
         objectName: "filePathField"
         anchors.left: parent.left
@@ -37,6 +38,8 @@ Item {
         // field's own inset of padding + 4.
         leftPadding: (fileSelector.LayoutMirroring.enabled ? selectFileBtn.width : 0) + padding + 4
         rightPadding: (fileSelector.LayoutMirroring.enabled ? 0 : selectFileBtn.width) + padding + 4
+        // The Default style's font, whatever the host's style.
+        font: DefaultStyle.controlFont(Qt.application.font)
 
         background: SunkenFrame {
             fillColor: "#212121"

@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/keyNavigation.js" as Nav
@@ -105,7 +104,7 @@ FocusScope {
                     source: model.icon
                 }
 
-                Label {
+                PlainLabel {
                     id: itemLabel
                     anchors.centerIn: parent
                     anchors.verticalCenterOffset: 35
@@ -128,7 +127,7 @@ FocusScope {
                 }
             }
 
-            Label {
+            PlainLabel {
                 id: descriptionLabel
                 anchors.left: parent.left
                 anchors.right: parent.right

@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/mirroring.js" as Mirroring
@@ -38,7 +37,7 @@ Item {
         onMoved: root.moved()
     }
 
-    Label {
+    PlainLabel {
         id: leftLabelCtrl
 
         // At the end where the range starts, which the slider's own mirroring decides.
@@ -51,7 +50,7 @@ Item {
         font.pixelSize: 18
     }
 
-    Label {
+    PlainLabel {
         id: rightLabelCtrl
 
         x: Mirroring.x(slider.x + slider.width, width, root.width, slider.mirrored)

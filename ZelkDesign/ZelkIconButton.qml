@@ -1,9 +1,10 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/defaultStyle.js" as DefaultStyle
 
-Button {
+PlainButton {
     id: control
 
     property string normalIconSource: ""
@@ -12,6 +13,8 @@ Button {
     width: 51
     height: 51
     spacing: 0
+    // The Default style's font, whatever the host's style.
+    font: DefaultStyle.controlFont(Qt.application.font)
     checkable: true
 
     Keys.onReturnPressed: Look.pressByKey(control)

@@ -1,12 +1,11 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/mirroring.js" as Mirroring
 
-Button {
+PlainButton {
     id: control
 
     property string activeIcon
@@ -16,6 +15,9 @@ Button {
     height: 52
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 16
+    // Set, or the host's style would choose them (Material: capitals, medium weight).
+    font.capitalization: Font.MixedCase
+    font.weight: Font.Normal
 
     Keys.onReturnPressed: Look.pressByKey(control)
     Keys.onEnterPressed: Look.pressByKey(control)
@@ -26,7 +28,7 @@ Button {
             anchors.verticalCenter: parent.verticalCenter
             x: Mirroring.x(20, width, parent.width, control.mirrored)
             source: control.enabled ? control.activeIcon : control.inactiveIcon
-            visible: !control.enabled
+            visible: !control.enabled || Renderer.software
         }
 
         Glow {

@@ -1,8 +1,8 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
+import "private"
 
-Label {
+PlainLabel {
     font.family: ZelkDesign.fontFamily
     font.pixelSize: 20
     color: ZelkDesign.textColor

@@ -1,5 +1,4 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
@@ -27,7 +26,7 @@ Item {
         font.pointSize: 22
     }
 
-    TextArea {
+    PlainTextArea {
         id: contentText
 
         anchors.left: orderText.right

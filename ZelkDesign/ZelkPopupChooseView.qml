@@ -1,12 +1,11 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtQuick.Templates 2.3 as T
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
 import "."
 import "private"
 
-Popup {
+PlainPopup {
     id: root
 
     property real buttonWidth: 412
@@ -17,7 +16,7 @@ Popup {
     signal buttonClicked(string buttonName)
 
     margins: 0
-    closePolicy: Popup.NoAutoClose
+    closePolicy: T.Popup.NoAutoClose
     // Takes the keyboard when it opens: Tab walks its buttons (and only
     // them), Space or Return presses one, and focus goes back on closing.
     focus: true

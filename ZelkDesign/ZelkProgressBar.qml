@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -25,7 +24,7 @@ Item {
     width: 776
     height: 180
 
-    Label {
+    PlainLabel {
         id: title
         x: (root.width - width) / 2
         color: ZelkDesign.brightTextColor
@@ -37,7 +36,7 @@ Item {
         text: "Calibrating"
     }
 
-    ProgressBar {
+    PlainProgressBar {
         id: control
         objectName: "progressBarControl"
 
@@ -192,7 +191,7 @@ Item {
         strokeColor: ZelkDesign.themeColor
         lineWidth: root.indicatorBorderWidth
 
-        Label {
+        PlainLabel {
             objectName: "valueText"
             anchors.centerIn: parent
             anchors.verticalCenterOffset: 8

@@ -1,11 +1,10 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/mirroring.js" as Mirroring
 
-RadioButton {
+PlainRadioButton {
     id: control
 
     property real margins: 10

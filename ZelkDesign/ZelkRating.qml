@@ -1,8 +1,8 @@
 import QtQuick 2.9
 import QtGraphicalEffects 1.0
 import "."
-import "private/accentShades.js" as AccentShades
 import "private"
+import "private/accentShades.js" as AccentShades
 import "private/keyNavigation.js" as Nav
 
 // One stop of the Tab key, on the rated star (the first while unrated). The

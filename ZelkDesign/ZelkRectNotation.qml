@@ -1,7 +1,7 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
+import "private"
 import "private/mirroring.js" as Mirroring
 
 Item {

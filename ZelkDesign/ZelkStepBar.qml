@@ -1,6 +1,5 @@
 import QtQuick 2.7
 import QtQml 2.8
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
@@ -121,7 +120,7 @@ Item {
                 objectName: "statusText"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.top: stepNameText.bottom
-                visible: !stepItem.current
+                visible: !stepItem.current || Renderer.software
                 text: stepItem.finished ? info : stepItem.current ? qsTr("In Progress") : "-"
                 color: stepItem.finished ? ZelkDesign.brightTextColor : stepItem.current ? ZelkDesign.lightAccentColor : "#808080"
                 font.family: ZelkDesign.fontFamily

@@ -1,12 +1,12 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import "."
 import "private"
 import "private/controlLook.js" as Look
 import "private/mirroring.js" as Mirroring
+import "private/defaultStyle.js" as DefaultStyle
 
-Switch {
+PlainSwitch {
     id: control
 
     property real margins: 10
@@ -16,6 +16,8 @@ Switch {
     implicitWidth: 95 + 2 * margins
     implicitHeight: indicatorItemHeight + 2 * margins
     leftPadding: 0
+    // The Default style's font, whatever the host's style.
+    font: DefaultStyle.controlFont(Qt.application.font)
 
     indicator: Item {
         x: Mirroring.x(labelText.width + 15, width, control.width, control.mirrored)

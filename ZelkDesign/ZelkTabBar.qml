@@ -1,5 +1,4 @@
 import QtQuick 2.6
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/keyNavigation.js" as Nav
@@ -105,7 +104,7 @@ FocusScope {
                 }
             }
 
-            Label {
+            PlainLabel {
                 id: labelCtrl
                 anchors.fill: parent
                 text: modelData

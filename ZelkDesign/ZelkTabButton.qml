@@ -1,13 +1,15 @@
 import QtQuick 2.7
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
+import "private/defaultStyle.js" as DefaultStyle
 
-TabButton {
+PlainTabButton {
     id: control
 
     height: parent ? parent.height : implicitHeight
+    // The Default style's font, whatever the host's style.
+    font: DefaultStyle.controlFont(Qt.application.font)
 
     Keys.onReturnPressed: Look.pressByKey(control)
     Keys.onEnterPressed: Look.pressByKey(control)

@@ -1,10 +1,9 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 import "private/controlLook.js" as Look
 
-TextField {
+PlainTextField {
     id: control
 
     implicitWidth: 90
@@ -19,6 +18,11 @@ TextField {
     background: SunkenFrame {
         shadowColor: ZelkDesign.fieldShadowColor
         borderColor: control.focus ? ZelkDesign.themeColor : ZelkDesign.fieldBorderColor
+    }
+
+    FieldPlaceholder {
+        field: control
+        horizontalAlignment: control.horizontalAlignment
     }
 
     FocusFrame {

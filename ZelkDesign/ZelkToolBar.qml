@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
 import "."
@@ -53,7 +52,7 @@ Item {
         id: entries
         model: internal.count > 0 ? toolBar.model : []
 
-        Button {
+        PlainButton {
             id: control
 
             readonly property var entry: modelData ? modelData : ({})
@@ -99,7 +98,7 @@ Item {
                                                                          : control.entry.normalImageSource) || ""
                 }
 
-                Label {
+                PlainLabel {
                     id: labelCtrl
                     anchors.right: parent.left
                     anchors.rightMargin: 20
@@ -126,7 +125,7 @@ Item {
 
                     anchors.fill: parent
                     anchors.margins: -margins
-                    visible: false
+                    visible: Renderer.software
                     strokeColor: ZelkDesign.themeColor
                     lineWidth: 3
                     path: Paths.stackedHighlight(width, height, toolBar.radius, margins, index, itemCount)

@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import "."
 import "private"
 
@@ -36,7 +35,7 @@ Item {
         value: 2.0
     }
 
-    Label {
+    PlainLabel {
         id: highLabel
 
         anchors.horizontalCenter: slider.horizontalCenter
@@ -47,7 +46,7 @@ Item {
         font.pixelSize: 18
     }
 
-    Label {
+    PlainLabel {
         id: lowLabel
 
         anchors.horizontalCenter: slider.horizontalCenter
@@ -58,7 +57,7 @@ Item {
         font.pixelSize: 18
     }
 
-    Label {
+    PlainLabel {
         id: unitLabel
 
         anchors.right: parent.right

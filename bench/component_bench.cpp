@@ -33,24 +33,6 @@ using namespace Bench;
 
 namespace {
 
-// The published types in the module's own order, read from its definition
-// (lines "Name 1.0 Name.qml").
-QStringList publishedTypes()
-{
-    QFile qmldir(QStringLiteral(":/ZelkDesign/qmldir"));
-    if (!qmldir.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression typeLine(QStringLiteral("^(\\w+) 1\\.0 \\1\\.qml$"));
-    QStringList types;
-    const QStringList lines = QString::fromUtf8(qmldir.readAll()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QRegularExpressionMatch match = typeLine.match(line.trimmed());
-        if (match.hasMatch())
-            types << match.captured(1);
-    }
-    return types;
-}
-
 // The names of the library's documents, published and private alike.
 QStringList libraryDocuments()
 {
@@ -266,7 +248,7 @@ int main(int argc, char *argv[])
     printf("| Component | Base | Created/s | Base created/s | Creation cost ratio | Page of 50: CPU ms/frame | Base "
            "page | Frame cost ratio | Page built and drawn, ms |\n");
     printf("|---|---|---:|---:|---:|---:|---:|---:|---:|\n");
-    const QStringList types = publishedTypes();
+    const QStringList types = Startup::publishedTypes();
     if (types.isEmpty()) {
         fprintf(stderr, "component-bench: no types in :/ZelkDesign/qmldir\n");
         return 1;

@@ -1,7 +1,8 @@
 // Frames drawn and CPU time used by the application window while its busy and
 // progress overlays are closed and open. Starts the engine exactly as the
 // executable does, drives the overlays through `$app` and prints one Markdown
-// table row per state.
+// table row per state, then how the states with the backdrop compare with
+// those without it.
 //
 // Usage: overlay-bench [--seconds N]   (N seconds measured per state, default 3)
 
@@ -9,6 +10,7 @@
 #include "startup.h"
 
 #include <QGuiApplication>
+#include <QMap>
 #include <QQmlApplicationEngine>
 #include <QQmlComponent>
 #include <QQmlContext>
@@ -45,6 +47,7 @@ int main(int argc, char *argv[])
     }
     FrameMeter meter(window);
     QObject *overlay = window->property("overlay").value<QObject *>();
+    const QVariant backdrop = overlay->property("modal");
 
     auto setBusy = [&](bool open) {
         backend->setProperty("busy", QVariantMap { { "status", open }, { "reason", QStringLiteral("Connecting") } });
@@ -54,25 +57,32 @@ int main(int argc, char *argv[])
             QVariantMap { { "visible", open }, { "title", QStringLiteral("Scanning") }, { "from", 0 }, { "to", 100 } });
     };
     auto backdropBlur = [&] { return findItem(window->contentItem(), QStringLiteral("backdropBlur")); };
-    auto setBlurCached = [&](bool cached) {
-        if (QQuickItem *blur = backdropBlur())
-            blur->setProperty("cached", cached);
-        else
-            fprintf(stderr, "no backdrop blur found\n");
-    };
-    // The backdrop's blur converges over a few dozen frames, which take far
-    // longer on a loaded machine: wait for it rather than for a fixed time.
+    // The backdrop may take several frames to settle (one blur iteration per
+    // frame), which take far longer on a loaded machine: wait for it rather
+    // than for a fixed time.
     auto waitForBackdrop = [&] {
         QElapsedTimer waited;
         waited.start();
         for (QQuickItem *blur = backdropBlur(); blur && blur->property("progress").toReal() < 1;
              blur = backdropBlur()) {
             if (waited.elapsed() > 60000) {
-                fprintf(stderr, "the backdrop's blur did not converge\n");
+                fprintf(stderr, "the backdrop did not settle\n");
                 break;
             }
             runEventLoop(20);
         }
+    };
+    // An opening ends when the window stops drawing: the backdrop has settled
+    // and no frame has followed for a while.
+    auto waitForQuiet = [&] {
+        waitForBackdrop();
+        for (int frames = -1; frames != meter.frames();) {
+            frames = meter.frames();
+            runEventLoop(300);
+        }
+    };
+    auto setBackdrop = [&](bool on) {
+        overlay->setProperty("modal", on ? backdrop : QVariant::fromValue<QQmlComponent *>(nullptr));
     };
 
     // As a user gets there: two models ticked, then "Next".
@@ -87,11 +97,10 @@ int main(int argc, char *argv[])
     };
 
     float value = 0;
-    const QVariant backdrop = overlay->property("modal");
     const std::function<void()> nothing;
     // How a state is measured: for `seconds` once the backdrop has settled,
-    // or from the set-up until the backdrop has settled (an opening's cost).
-    enum Span { Settled, UntilSettled };
+    // or from the set-up until the window draws no more (an opening's cost).
+    enum Span { Settled, Opening };
 
     struct State {
         const char *label;
@@ -101,7 +110,7 @@ int main(int argc, char *argv[])
     };
     const State states[] = {
         { "Both overlays closed (idle)", Settled, [] {}, nothing },
-        { "Progress overlay opening, until the backdrop's blur has converged", UntilSettled,
+        { "Progress overlay opening, until the window is idle again", Opening,
             [&] {
                 backend->setProperty("progressValue", 42.0f);
                 setProgress(true);
@@ -114,29 +123,42 @@ int main(int argc, char *argv[])
                 backend->setProperty("progressValue", value);
             } },
         { "Both overlays closed after the progress overlay", Settled, [&] { setProgress(false); }, nothing },
+        // The same opening over an empty modal cover instead of the blurred backdrop.
+        { "Progress overlay opening, no backdrop", Opening,
+            [&] {
+                setBackdrop(false);
+                setProgress(true);
+            },
+            nothing },
+        { "Both overlays closed after the progress overlay without backdrop", Settled,
+            [&] {
+                setProgress(false);
+                setBackdrop(true);
+            },
+            nothing },
         { "Busy overlay open", Settled, [&] { setBusy(true); }, nothing },
-        { "Busy overlay open, backdrop blur not cached", Settled, [&] { setBlurCached(false); }, nothing },
-        // The same overlay and animation over an empty modal cover instead of the blurred backdrop.
+        // The same overlay and animation over an empty modal cover.
         { "Busy overlay open, no backdrop", Settled,
             [&] {
                 setBusy(false);
                 runEventLoop(200);
-                overlay->setProperty("modal", QVariant::fromValue<QQmlComponent *>(nullptr));
+                setBackdrop(false);
                 setBusy(true);
             },
             nothing },
         { "Both overlays closed after the busy overlay", Settled,
             [&] {
                 setBusy(false);
-                overlay->setProperty("modal", backdrop);
+                setBackdrop(true);
             },
             nothing },
         { "Page 1 (device steps) current, both overlays closed", Settled, [&] { showStepPage(); }, nothing },
     };
 
     runEventLoop(2000);
-    printf("| State | Frames | Frames/s | CPU ms/s | CPU ms/frame | Render ms/frame |\n");
-    printf("|---|---:|---:|---:|---:|---:|\n");
+    printf("| State | Frames | Frames/s | CPU ms/s | CPU ms/frame | Render ms/frame | Opening: CPU ms in all |\n");
+    printf("|---|---:|---:|---:|---:|---:|---:|\n");
+    QMap<QString, double> cpuPerFrame, cpuInAll;
     for (const State &state : states) {
         if (state.span == Settled) {
             state.setUp();
@@ -153,10 +175,9 @@ int main(int argc, char *argv[])
             QObject::connect(&ticker, &QTimer::timeout, state.during);
             ticker.start(100);
         }
-        if (state.span == UntilSettled) {
+        if (state.span == Opening) {
             state.setUp();
-            runEventLoop(200);
-            waitForBackdrop();
+            waitForQuiet();
         } else {
             runEventLoop(seconds * 1000);
         }
@@ -166,11 +187,19 @@ int main(int argc, char *argv[])
         const int frames = meter.frames();
         const auto perFrame
             = [frames](double total) { return frames ? QString::number(total / frames, 'f', 2) : QStringLiteral("-"); };
-        printf("| %s | %d | %.1f | %.1f | %s | %s |\n", state.label, frames, frames / wallS, cpuMs / wallS,
-            qPrintable(perFrame(cpuMs)), qPrintable(perFrame(meter.frameMs())));
+        printf("| %s | %d | %.1f | %.1f | %s | %s | %s |\n", state.label, frames, frames / wallS, cpuMs / wallS,
+            qPrintable(perFrame(cpuMs)), qPrintable(perFrame(meter.frameMs())),
+            state.span == Opening ? qPrintable(QString::number(cpuMs, 'f', 0)) : "");
         fflush(stdout);
+        cpuPerFrame[QLatin1String(state.label)] = frames ? cpuMs / frames : 0;
+        cpuInAll[QLatin1String(state.label)] = cpuMs;
     }
-    printf("\nRender loop: %s; %d s measured per settled state.\n",
-        meter.threaded() ? "threaded" : "basic (GUI thread)", seconds);
+    const auto ratio = [](double a, double b) { return b > 0 ? QString::number(a / b, 'f', 2) : QStringLiteral("-"); };
+    printf("\nRender loop: %s; %d s measured per settled state. With the backdrop over without it: "
+           "an opening of the progress overlay %sx the CPU in all, the busy overlay %sx the CPU per frame.\n",
+        meter.threaded() ? "threaded" : "basic (GUI thread)", seconds,
+        qPrintable(ratio(cpuInAll.value("Progress overlay opening, until the window is idle again"),
+            cpuInAll.value("Progress overlay opening, no backdrop"))),
+        qPrintable(ratio(cpuPerFrame.value("Busy overlay open"), cpuPerFrame.value("Busy overlay open, no backdrop"))));
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <QQmlEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QVector>
 #include <QtQml>
@@ -66,6 +67,22 @@ QStringList argumentList(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         list.append(QString::fromUtf8(argv[i]));
     return list;
+}
+
+QStringList publishedTypes()
+{
+    QFile qmldir(QStringLiteral(":/ZelkDesign/qmldir"));
+    if (!qmldir.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression typeLine(QStringLiteral("^(\\w+) 1\\.0 \\1\\.qml$"));
+    QStringList types;
+    const QStringList lines = QString::fromUtf8(qmldir.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch match = typeLine.match(line.trimmed());
+        if (match.hasMatch())
+            types << match.captured(1);
+    }
+    return types;
 }
 
 void prepareEngine(QQmlEngine *engine, const QStringList &params)

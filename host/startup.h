@@ -20,6 +20,11 @@ inline constexpr char plainStyle[] = "Default";
 // The arguments Qt left after consuming its own options, program path excluded.
 QStringList argumentList(int argc, char **argv);
 
+// The types the library bundle publishes, in its module definition's order:
+// the lines "Name 1.0 Name.qml" of ":/ZelkDesign/qmldir". The one list the
+// tests, the gallery and the benchmarks go by.
+QStringList publishedTypes();
+
 // Everything the documents rely on before the first binding runs: the plain
 // style (pinned with the first engine; unpinned, Qt 6 would pick Fusion), the
 // backend type, the "qrc:/" import path, `$app` (owned by the engine) and `$params`.
@@ -32,9 +37,9 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params);
 bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url);
 
 // Closes every popup, lets the closing finish, then deletes the engine (and
-// with it the backend and every document object). Popups go first because
-// their blurred backdrop holds Qt Graphical Effects items that stay tied to
-// the window and would outlive a window destroyed under an open popup.
+// with it the backend and every document object). A closing popup hands its
+// modal backdrop to a deferred deletion; carrying those out first deletes
+// every backdrop while the engine that built it still exists.
 void shutdown(QQmlApplicationEngine *engine);
 
 // The whole life of a program that shows one root document: the application

@@ -17,7 +17,8 @@ Item {
     Item {
         id: layerItem
         anchors.fill: parent
-        visible: false
+        // Where effects draw nothing the layers show plainly, corners square.
+        visible: Renderer.software
     }
 
     OutlineCanvas {

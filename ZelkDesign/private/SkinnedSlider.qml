@@ -1,16 +1,17 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
+import QtQuick.Templates 2.15 as T
 import QtGraphicalEffects 1.0
 import QtQuick.Layouts 1.3
 import ".."
 import "accentShades.js" as AccentShades
 import "controlLook.js" as Look
 import "keyNavigation.js" as Nav
+import "defaultStyle.js" as DefaultStyle
 
 // The dark skin all the library's sliders wear: a rounded groove whose blue
 // fill runs from its start to the handle, and a disc handle with a grip. The
 // groove reaches one pixel beyond the travel of the handle's centre at each end.
-Slider {
+PlainSlider {
     id: control
 
     property real handleRadius: 15
@@ -19,7 +20,9 @@ Slider {
     // How far the handle's centre moves from `from` to `to`: the length of a gauge drawn beside it.
     readonly property real travel: (isVertical ? availableHeight : availableWidth) - 2 * handleRadius
 
-    snapMode: Slider.SnapAlways
+    // The Default style's font, whatever the host's style.
+    font: DefaultStyle.controlFont(Qt.application.font)
+    snapMode: T.Slider.SnapAlways
 
     // The arrows are the base's own; these keys go on as a desktop slider's do.
     Keys.onPressed: function(event) {
@@ -111,7 +114,8 @@ Slider {
         Rectangle {
             id: handleBackSource
             anchors.fill: parent
-            visible: false
+            // Drawn by its shadow, or by itself where effects draw nothing.
+            visible: Renderer.software
             radius: width / 2
             border.color: ZelkDesign.frameColor
             border.width: 2

@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.2
 import QtGraphicalEffects 1.0
 import ".."
 import "gaugeMath.js" as GaugeMath
@@ -82,7 +81,7 @@ Item {
                 active: gauge.valuesVisible && delegateRootItem.visible
                         && (delegateRootItem.isCurrentValue || delegateRootItem.tickIndex === 0
                             || delegateRootItem.tickIndex === gauge.gaugeCount - 1)
-                sourceComponent: Label {
+                sourceComponent: PlainLabel {
                     objectName: "valueLabel"
                     x: gauge.vertical ? Mirroring.x(delegateRootItem.width - width, width, delegateRootItem.width, gauge.mirrored)
                                       : (delegateRootItem.width - width) / 2

@@ -28,6 +28,7 @@ ApplicationWindow {
     Component {
         id: blurredBackdrop
         BluredCover {
+            objectName: "backdropBlur"
             bluredTarget: backgroundRect
         }
     }

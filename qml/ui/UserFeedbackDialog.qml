@@ -143,7 +143,7 @@ ZelkDialog {
                 implicitHeight: 100
                 font.family: ZelkDesign.fontFamily
                 font.pixelSize: 20
-                color: "#9b9b9b"
+                color: ZelkDesign.textColor
                 Layout.fillWidth: true
                 Layout.fillHeight: true
 
@@ -176,8 +176,8 @@ ZelkDialog {
 
                     Shared.SunkenFrame {
                         anchors.fill: parent
-                        shadowColor: "#1a1a1a"
-                        borderColor: "#484848"
+                        shadowColor: ZelkDesign.fieldShadowColor
+                        borderColor: ZelkDesign.fieldBorderColor
                     }
 
                     // Inside the 2 px frame, which would otherwise cover the rows' edges.
@@ -213,7 +213,7 @@ ZelkDialog {
                             elide: Text.ElideLeft
                             font.family: ZelkDesign.fontFamily
                             font.pixelSize: 15
-                            color: rowArea.containsMouse || model.selected ? "white" : "#9b9b9b"
+                            color: rowArea.containsMouse || model.selected ? "white" : ZelkDesign.textColor
                             // A text item always reads as static text: the row's area speaks for it.
                             Accessible.ignored: true
 

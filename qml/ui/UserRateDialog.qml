@@ -11,7 +11,7 @@ Rectangle {
     implicitWidth: 400
     implicitHeight: 250
     radius: 10
-    border.color: "#343434"
+    border.color: ZelkDesign.panelFrameColor
     border.width: 2
     gradient: Gradient {
         GradientStop { position: 0.0; color: "#252525" }

@@ -3,6 +3,7 @@
 // show in the gallery.
 
 #include "galleryengine.h"
+#include "startup.h"
 
 #include <QImage>
 #include <QQmlApplicationEngine>
@@ -96,7 +97,7 @@ void TestGallery::snapshot()
 // instance of it. The pages are built as a user builds them, by showing each.
 void TestGallery::everyPublishedTypeOnAPage()
 {
-    const QStringList published = Gallery::publishedTypes();
+    const QStringList published = Startup::publishedTypes();
     QVERIFY(!published.isEmpty());
     QQmlApplicationEngine engine;
     Gallery::prepareEngine(&engine, {});

@@ -13,23 +13,6 @@
 
 namespace {
 
-// The published types in the module's own order, read from its definition
-// (lines "Name 1.0 Name.qml"; the module, singleton and any other lines are skipped).
-QStringList publishedTypes()
-{
-    QFile qmldir(":/ZelkDesign/qmldir");
-    if (!qmldir.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression typeLine("^(\\w+) 1\\.0 \\1\\.qml$");
-    QStringList types;
-    for (const QString &line : QString::fromUtf8(qmldir.readAll()).split('\n')) {
-        const QRegularExpressionMatch match = typeLine.match(line.trimmed());
-        if (match.hasMatch())
-            types << match.captured(1);
-    }
-    return types;
-}
-
 // One line per Qt module the documents import, at the highest version any of
 // them asks for: deployment tools read them to bring those modules along.
 QStringList dependsLines()
@@ -77,7 +60,7 @@ void TestModule::moduleDefinition()
     QVERIFY(depends.size() > 1);
     QStringList expected = QStringList { "module ZelkDesign" } + depends;
     expected << "singleton ZelkDesign 1.0 ZelkDesign.qml";
-    for (const QString &type : publishedTypes())
+    for (const QString &type : Startup::publishedTypes())
         expected << QStringLiteral("%1 1.0 %1.qml").arg(type);
     QFile qmldir(":/ZelkDesign/qmldir");
     QVERIFY(qmldir.open(QIODevice::ReadOnly));
@@ -97,7 +80,7 @@ void TestModule::everyDocumentPublished()
     for (QString &document : documents)
         document.chop(4);
     documents.sort();
-    QStringList published = publishedTypes();
+    QStringList published = Startup::publishedTypes();
     published.sort();
     QCOMPARE(published, documents);
 }
@@ -105,7 +88,7 @@ void TestModule::everyDocumentPublished()
 // All types in one document: a warning names the type's own file.
 void TestModule::typesLoadCleanly()
 {
-    const QStringList types = publishedTypes();
+    const QStringList types = Startup::publishedTypes();
     QVERIFY(!types.isEmpty());
     QQmlEngine engine;
     Startup::prepareEngine(&engine, {});

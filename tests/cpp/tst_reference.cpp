@@ -379,7 +379,9 @@ void TestReference::everyDocumentHasASection()
                 << QStringLiteral("docs/reference.md documents %1, which is no document of ZelkDesign/").arg(it.key());
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
-    QCOMPARE(documents.size(), 35);
+    // No count of its own: a new control needs its section here, not an edit of this test.
+    QVERIFY2(documents.contains(QStringLiteral("ZelkDesign.qml")) && documents.size() > 1,
+        qPrintable(moduleDir + " holds no theme and controls"));
 }
 
 void TestReference::membersMatch_data()

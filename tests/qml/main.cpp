@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QQmlEngine>
+#include <QQuickStyle>
 #include <QStringList>
 #include <QtQml>
 #include <QtQuickTest>
@@ -46,6 +47,12 @@ public slots:
         engine->setOutputWarningsToStandardError(false);
         connect(engine, &QQmlEngine::warnings, engine, &reportEngineWarnings);
         Startup::prepareEngine(engine, {});
+        // A host application's own choice of style, made after the library's
+        // start-up pinned the plain one, for the runs that check the library
+        // does not change with it (tst_hoststyle).
+        const QString hostStyle = qEnvironmentVariable("ORVANE_HOST_STYLE");
+        if (!hostStyle.isEmpty())
+            QQuickStyle::setStyle(hostStyle);
         // The installed-copy pass: an import directory searched before qrc:/,
         // so `import ZelkDesign` loads the files another application gets.
         const QString installed = qEnvironmentVariable("ORVANE_QML_IMPORT_FIRST");

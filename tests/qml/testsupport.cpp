@@ -1,9 +1,12 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QQuickItem>
+#include <QQuickStyle>
 #include <QQuickWindow>
 #include <QVector>
 #include <QtCore/private/qabstractanimation_p.h>
@@ -138,6 +141,83 @@ QVariantMap TestSupport::mirrorDifference(
     }
     result[QStringLiteral("largest")] = largest;
     return result;
+}
+
+qreal TestSupport::share(
+    QQuickItem *item, qreal x, qreal y, qreal width, qreal height, const QVariant &color, int tolerance) const
+{
+    const QColor wanted = toColor(color);
+    const QPoint from = toImage(item, x, y);
+    const QPoint to = toImage(item, x + width, y + height);
+    int hits = 0;
+    int total = 0;
+    for (int py = from.y(); py < to.y(); ++py) {
+        for (int px = from.x(); px < to.x(); ++px) {
+            if (!m_image.valid(px, py))
+                continue;
+            ++total;
+            if (near(QColor::fromRgba(m_image.pixel(px, py)), wanted, tolerance))
+                ++hits;
+        }
+    }
+    return total > 0 ? qreal(hits) / total : 0;
+}
+
+QImage TestSupport::itemImage(QQuickItem *item) const
+{
+    if (!item)
+        return {};
+    const QPoint from = toImage(item, 0, 0);
+    const QPoint to = toImage(item, item->width(), item->height());
+    return m_image.copy(QRect(from, to - QPoint(1, 1)));
+}
+
+bool TestSupport::grabUnchanged(QQuickItem *item)
+{
+    const QImage before = itemImage(item);
+    return grab(item) && itemImage(item) == before;
+}
+
+bool TestSupport::saveItem(QQuickItem *item, const QString &path) const
+{
+    const QImage image = itemImage(item);
+    return !image.isNull() && QDir().mkpath(QFileInfo(path).absolutePath()) && image.save(path, "PNG");
+}
+
+int TestSupport::differenceFromFile(QQuickItem *item, const QString &path) const
+{
+    const QImage saved = QImage(path).convertToFormat(QImage::Format_ARGB32);
+    const QImage image = itemImage(item);
+    if (saved.isNull() || saved.size() != image.size())
+        return -1;
+    int largest = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb a = image.pixel(x, y);
+            const QRgb b = saved.pixel(x, y);
+            largest = std::max({ largest, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b)) });
+        }
+    }
+    return largest;
+}
+
+bool TestSupport::writeFile(const QString &path, const QString &text) const
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+        && file.write(text.toUtf8()) >= 0;
+}
+
+QString TestSupport::readFile(const QString &path) const
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString TestSupport::styleName() const
+{
+    return QQuickStyle::name();
 }
 
 namespace {

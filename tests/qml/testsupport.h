@@ -35,6 +35,24 @@ public:
     // Largest difference of any channel between two equally sized items of
     // the last grab, pixel by pixel: how far one drawing is from a reference.
     Q_INVOKABLE int largestDifference(QQuickItem *item, QQuickItem *reference) const;
+    // Share (0 to 1) of the pixels of a rectangle of the item, in the last
+    // grab, that are near the colour: does a text, a fill or a frame show there.
+    Q_INVOKABLE qreal share(
+        QQuickItem *item, qreal x, qreal y, qreal width, qreal height, const QVariant &color, int tolerance = 8) const;
+    // Grabs again (as grab()); true when the item's part is the same as in
+    // the grab before, so a caller can wait for a picture to settle.
+    Q_INVOKABLE bool grabUnchanged(QQuickItem *item);
+    // The item's part of the last grab, saved as an image (folders made as needed).
+    Q_INVOKABLE bool saveItem(QQuickItem *item, const QString &path) const;
+    // Largest difference of any channel between the item's part of the last
+    // grab and an image saved by saveItem(); -1 when the file is missing or
+    // another size, so a drawing of another size never passes.
+    Q_INVOKABLE int differenceFromFile(QQuickItem *item, const QString &path) const;
+    Q_INVOKABLE bool writeFile(const QString &path, const QString &text) const;
+    // The file's text, or an empty string when it cannot be read.
+    Q_INVOKABLE QString readFile(const QString &path) const;
+    // The Qt Quick Controls style in force in this process.
+    Q_INVOKABLE QString styleName() const;
     // The same against the reference turned left to right: how far a mirrored
     // drawing is from the mirror image of the plain one. Rectangles of `skip`
     // (in the item's coordinates) are left out: texts and pictures, which a
@@ -95,6 +113,7 @@ public:
 
 private:
     QPoint toImage(QQuickItem *item, qreal x, qreal y) const;
+    QImage itemImage(QQuickItem *item) const;
 
     QImage m_image;
     QHash<QString, QImage> m_kept;

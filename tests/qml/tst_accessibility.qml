@@ -48,35 +48,59 @@ TestCase {
     Component { id: panelComponent; ZelkExpandableToolPanel {} }
     Component { id: dialogComponent; ZelkDialog { x: 100; y: 100; Component.onCompleted: open() } }
     Component { id: deviceStepComponent; DeviceStepView { width: 740; height: 740; devices: ["Corvex-A1", "Corvex-B1", "Corvex-C2"] } }
+    Component {
+        id: feedbackComponent
+        UserFeedbackDialog {
+            Component.onCompleted: {
+                open();
+                addFiles(["file:///scans/a.ply", "file:///scans/b.ply"]);
+            }
+        }
+    }
 
+    // part: the root's property to look for the item in (a popup's rows are
+    // in its content item, which is not among its children).
     function make(data) {
         var subject = { root: createTemporaryObject(data.component, testCase), emitted: [] };
         if (subject.root.clicked !== undefined)
             subject.root.clicked.connect(function(name) { subject.emitted.push(name); });
-        tryVerify(function() { subject.item = findChild(subject.root, data.item); return subject.item !== null; }, 2000, data.item);
+        subject.find = function(name) { return findChild(data.part ? subject.root[data.part] : subject.root, name); };
+        tryVerify(function() { subject.item = subject.find(data.item); return subject.item !== null; }, 2000, data.item);
         waitForRendering(subject.item);
         return subject;
     }
 
     // Everything a press or a click can change, as one comparable string: the
-    // root's watched property, the signals it emitted and the lines it logged.
+    // root's watched property (or what a function reads of it), the signals it
+    // emitted and the lines it logged.
     function effect(subject, data) {
-        return JSON.stringify([data.state ? subject.root[data.state] : null, subject.emitted, TestSupport.recordedMessages()]);
+        var state = typeof data.state === "function" ? data.state(subject.root) : data.state ? subject.root[data.state] : null;
+        return JSON.stringify([state, subject.emitted, TestSupport.recordedMessages()]);
     }
 
     // flag: the state a press turns on ("selected" or "checked"), off before it;
-    // key: what presses the item while it has the focus.
+    // keys: what presses the item from the keyboard, pressed on `focus` (the
+    // item itself unless named), after which `focusEnd` (`focus` unless named)
+    // holds the focus.
     function test_selfDrawn_data() {
         return [
-            { tag: "tab bar tab", component: tabBarComponent, item: "tab1", role: Accessible.PageTab, name: "Accuracy Diagnostic", flag: "selected", state: "currentTabName", key: Qt.Key_Space },
-            { tag: "rating star", component: ratingComponent, item: "star2", role: Accessible.RadioButton, name: "Rating 3 of 5", flag: "checked", state: "currentRate", key: Qt.Key_Return },
-            { tag: "arrow group button", component: arrowGroupComponent, item: "buttonArea1", role: Accessible.RadioButton, name: "Handheld", flag: "checked", state: "currentIndex", key: Qt.Key_Space },
-            { tag: "finished step's dot", component: stepBarComponent, item: "goBackArea0", role: Accessible.Button, name: "Go back to Prepare", state: "currentStep", key: Qt.Key_Return },
-            { tag: "tool bar entry", component: toolBarComponent, item: "toolButton0", role: Accessible.Button, name: "Scan", key: Qt.Key_Return },
-            { tag: "horizontal picture tile", component: hComboComponent, item: "tile1", role: Accessible.ListItem, name: "Coarse", description: "Quick", clickAt: Qt.point(50, 100), flag: "selected", state: "currentIndex", key: Qt.Key_Space },
-            { tag: "expandable panel tile", component: panelComponent, item: "expandArea", role: Accessible.Button, name: "Additional Options", state: "expanded", key: Qt.Key_Enter },
+            { tag: "tab bar tab", component: tabBarComponent, item: "tab1", role: Accessible.PageTab, name: "Accuracy Diagnostic", flag: "selected", state: "currentTabName", keys: [Qt.Key_Space] },
+            { tag: "rating star", component: ratingComponent, item: "star2", role: Accessible.RadioButton, name: "Rating 3 of 5", flag: "checked", state: "currentRate", keys: [Qt.Key_Return] },
+            { tag: "arrow group button", component: arrowGroupComponent, item: "buttonArea1", role: Accessible.RadioButton, name: "Handheld", flag: "checked", state: "currentIndex", keys: [Qt.Key_Space] },
+            { tag: "finished step's dot", component: stepBarComponent, item: "goBackArea0", role: Accessible.Button, name: "Go back to Prepare", state: "currentStep", keys: [Qt.Key_Return] },
+            { tag: "tool bar entry", component: toolBarComponent, item: "toolButton0", role: Accessible.Button, name: "Scan", keys: [Qt.Key_Return] },
+            { tag: "horizontal picture tile", component: hComboComponent, item: "tile1", role: Accessible.ListItem, name: "Coarse", description: "Quick", clickAt: Qt.point(50, 100), flag: "selected", state: "currentIndex", keys: [Qt.Key_Space] },
+            // Opened, the panel hands the focus to its back button.
+            { tag: "expandable panel tile", component: panelComponent, item: "expandArea", role: Accessible.Button, name: "Additional Options", state: "expanded", keys: [Qt.Key_Enter], focusEnd: "shrinkArea" },
+            // Escape closes the dialog; the cross is for the pointer alone.
             { tag: "dialog close button", component: dialogComponent, item: "closeArea", role: Accessible.Button, name: "Close", state: "visible" },
-            { tag: "device step tab", component: deviceStepComponent, item: "deviceTab2", role: Accessible.PageTab, name: "Corvex-C2", flag: "selected", state: "currentStep" }
+            // The current tab is the row's one stop; the arrows go on to the tab, the focus with them.
+            { tag: "device step tab", component: deviceStepComponent, item: "deviceTab2", role: Accessible.PageTab, name: "Corvex-C2", flag: "selected", state: "currentStep",
+              focus: "deviceTab0", keys: [Qt.Key_Right, Qt.Key_Right], focusEnd: "deviceTab2" },
+            // The list holds the keyboard for its rows: Down to the row, Space selects it.
+            { tag: "feedback attachment row", component: feedbackComponent, part: "contentItem", item: "attachmentRow1", role: Accessible.ListItem, name: "/scans/b.ply", flag: "selected",
+              state: function(form) { return [form.attachments.get(0).selected, form.attachments.get(1).selected]; },
+              focus: "attachmentList", keys: [Qt.Key_Down, Qt.Key_Space] }
         ];
     }
 
@@ -104,18 +128,22 @@ TestCase {
         TestSupport.recordMessages();
         mouseClick(twin.item, point.x, point.y);
         tryVerify(function() { return effect(twin, data) === pressed; }, 2000, effect(twin, data) + " vs " + pressed);
-        if (!data.key)
+        if (!data.keys)
             return;
 
         // And a third, given the focus as Tab gives it: the reader hears it can
-        // take the focus and has it, and the key ends as the press did.
+        // take the focus and has it, the keys end as the press did, and the
+        // reader hears where the focus went.
         var keyed = make(data);
-        verify(TestSupport.accessible(keyed.item).focusable, "focusable");
-        keyed.item.forceActiveFocus(Qt.TabFocusReason);
-        verify(TestSupport.accessible(keyed.item).focused, "focused");
+        var holder = data.focus ? keyed.find(data.focus) : keyed.item;
+        verify(TestSupport.accessible(holder).focusable, "focusable");
+        holder.forceActiveFocus(Qt.TabFocusReason);
+        verify(TestSupport.accessible(holder).focused, "focused");
         TestSupport.recordMessages();
-        keyClick(data.key);
+        data.keys.forEach(function(key) { keyClick(key); });
         tryVerify(function() { return effect(keyed, data) === pressed; }, 2000, effect(keyed, data) + " vs " + pressed);
+        var end = data.focusEnd ? keyed.find(data.focusEnd) : holder;
+        verify(TestSupport.accessible(end).focused, (data.focusEnd || data.focus || data.item) + " has the focus");
     }
 
     // Only what can be pressed is offered: the dots of the current and the

@@ -16,7 +16,8 @@ TestCase {
     }
 
     function shoot(window, file) {
-        // The backdrop's blur converges over several frames.
+        // The backdrop settles in the frame the overlay opens in; the wait
+        // lets the overlay's own animation get going.
         wait(1500);
         verify(TestSupport.grab(window.contentItem));
         verify(TestSupport.save("docs/screenshots/" + file));
@@ -31,9 +32,5 @@ TestCase {
         $app.progressInfo = { "visible": true, "title": "Calibrating", "from": 0, "to": 100 };
         $app.progressValue = 42.7;
         shoot(window, "progress.png");
-        // Closed before the window goes: a window destroyed under an open
-        // blurred backdrop takes Qt down.
-        $app.progressInfo = { "visible": false };
-        tryVerify(function() { return !findChild(window, "progressView").visible; });
     }
 }

@@ -1,0 +1,14 @@
+import QtQuick 2.9
+import QtQuick.Templates 2.15 as T
+
+// Qt Quick Controls' CheckBox as its Default style sets it up, whatever
+// style the host application picks.
+T.CheckBox {
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding,
+                             implicitIndicatorHeight + topPadding + bottomPadding)
+    padding: 6
+    spacing: 6
+}
