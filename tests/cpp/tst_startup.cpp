@@ -248,10 +248,6 @@ void TestStartup::failedStart()
 {
     QFETCH(QString, display);
     QFETCH(bool, brokenModule);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    if (brokenModule)
-        QSKIP("Qt 6 does not take this stand-in for QtQuick.Controls from the import path (open)");
-#endif
     QFETCH(QStringList, lastLine);
     QFETCH(int, lines);
     if (brokenModule && display.isEmpty())
@@ -264,16 +260,18 @@ void TestStartup::failedStart()
         environment.remove("DISPLAY");
     else
         environment.insert("DISPLAY", display);
-    // A module whose plugin is missing, as in an incomplete installation. It is
-    // found first: the variable's folders come before Qt's own, and a folder
-    // named with the major version before one without.
+    // A stand-in for QtQuick.Controls whose window type's file is missing, as
+    // in an incomplete installation. It is found first: the variables' folders
+    // come before Qt's own, and Qt 5 looks for a folder named with the major
+    // version, Qt 6 for one without.
     QTemporaryDir imports;
     if (brokenModule) {
-        QVERIFY(QDir(imports.path()).mkpath("QtQuick/Controls.2"));
-        QFile qmldir(imports.filePath("QtQuick/Controls.2/qmldir"));
-        QVERIFY(qmldir.open(QIODevice::WriteOnly));
-        qmldir.write("module QtQuick.Controls\nplugin nosuchplugin\n");
-        qmldir.close();
+        for (const QString &folder : { QStringLiteral("QtQuick/Controls.2"), QStringLiteral("QtQuick/Controls") }) {
+            QVERIFY(QDir(imports.path()).mkpath(folder));
+            QFile qmldir(imports.filePath(folder + "/qmldir"));
+            QVERIFY(qmldir.open(QIODevice::WriteOnly));
+            qmldir.write("module QtQuick.Controls\nApplicationWindow 2.0 Missing.qml\n");
+        }
         environment.insert("QML2_IMPORT_PATH", imports.path());
         environment.insert("QML_IMPORT_PATH", imports.path());
     }
