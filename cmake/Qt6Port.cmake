@@ -80,14 +80,28 @@ function(_orvane_qt6_shader source stage uniforms out_var)
     set(${out_var} "${header}${text}" PARENT_SCOPE)
 endfunction()
 
+# Names of GLSL functions. A uniform named like one compiles, but the
+# translation back to OpenGL GLSL renames it, and Qt 6 then finds no uniform
+# of the property's name to set: the shader sees 0.
+set(_ORVANE_GLSL_FUNCTIONS abs acos all any asin atan ceil clamp cos cross degrees distance dot
+    equal exp exp2 faceforward floor fract greaterThan inversesqrt length lessThan log log2 matrixCompMult
+    max min mix mod normalize not notEqual pow radians reflect refract sign sin smoothstep sqrt step tan
+    texture texture2D)
+
 # The "type name" pairs a GLSL ES source declares as uniforms, in order.
-function(_orvane_qt6_uniforms source out_var)
+# <where> names the document in an error.
+function(_orvane_qt6_uniforms source where out_var)
     string(REGEX REPLACE "(lowp|mediump|highp)[ \t\n]+" "" source "${source}")
     string(REGEX MATCHALL "uniform[ \t]+${_ORVANE_NAME}[ \t]+${_ORVANE_NAME}" found "${source}")
     set(result)
     foreach(declaration IN LISTS found)
         string(REGEX REPLACE "^uniform[ \t]+" "" declaration "${declaration}")
         string(REGEX REPLACE "[ \t]+" " " declaration "${declaration}")
+        string(REGEX REPLACE "^.* " "" name "${declaration}")
+        if(name IN_LIST _ORVANE_GLSL_FUNCTIONS)
+            message(FATAL_ERROR "${where}: the uniform \"${name}\" is named like a GLSL function; "
+                "Qt 6 would never set it. Give it another name.")
+        endif()
         list(APPEND result "${declaration}")
     endforeach()
     set(${out_var} "${result}" PARENT_SCOPE)
@@ -147,7 +161,7 @@ function(_orvane_qt6_move_shaders text target shaders_var out_var)
     # effect) share the union of their uniforms; any other shader has its own.
     set(i 0)
     while(i LESS count)
-        _orvane_qt6_uniforms("${source_${i}}" block_${i})
+        _orvane_qt6_uniforms("${source_${i}}" "${target}" block_${i})
         math(EXPR i "${i} + 1")
     endwhile()
     set(i 0)

@@ -79,7 +79,7 @@ Item {
             height: root.height
             visible: false
             source: snapshot
-            step: Qt.point(1 / root.width, 0)
+            texel: Qt.point(1 / root.width, 0)
         }
     }
 
@@ -96,7 +96,7 @@ Item {
             height: root.height
             visible: false
             source: quarterWidth
-            step: Qt.point(0, 1 / root.height)
+            texel: Qt.point(0, 1 / root.height)
         }
     }
 
@@ -113,7 +113,7 @@ Item {
             height: root.height
             visible: false
             source: quarterSize
-            step: Qt.point(1 / quarterSize.textureSize.width, 0)
+            texel: Qt.point(1 / quarterSize.textureSize.width, 0)
             deviation: internal.passDeviation
         }
     }
@@ -134,7 +134,7 @@ Item {
             height: root.height
             visible: false
             source: horizontalPass
-            step: Qt.point(0, 1 / quarterSize.textureSize.height)
+            texel: Qt.point(0, 1 / quarterSize.textureSize.height)
             deviation: internal.passDeviation
         }
         onScheduledUpdateCompleted: done = true

@@ -6,14 +6,14 @@ import QtQuick 2.8
 ShaderEffect {
     property variant source
     // One texel along the pass, in texture coordinates.
-    property point step
+    property point texel
     // In texels.
     property real deviation: 1
 
     fragmentShader: "
         varying highp vec2 qt_TexCoord0;
         uniform sampler2D source;
-        uniform highp vec2 step;
+        uniform highp vec2 texel;
         uniform highp float deviation;
         uniform lowp float qt_Opacity;
         void main() {
@@ -22,7 +22,7 @@ ShaderEffect {
             highp float total = 0.0;
             for (int i = -12; i <= 12; ++i) {
                 highp float weight = exp(float(i * i) * spread);
-                sum += weight * texture2D(source, qt_TexCoord0 + float(i) * step);
+                sum += weight * texture2D(source, qt_TexCoord0 + float(i) * texel);
                 total += weight;
             }
             gl_FragColor = sum / total * qt_Opacity;

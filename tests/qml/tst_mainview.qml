@@ -62,8 +62,6 @@ TestCase {
     // A modal popup shows the window blurred and darkened behind it; closing
     // it brings the sharp view back.
     function test_modalBackdropBlursAndRestores() {
-        if (TestSupport.environment("ORVANE_QT_MAJOR") === "6")
-            skip("Qt 6: the backdrop's blur passes blur too little there, a known open fault");
         var window = createWindow();
         var background = findChild(window.contentItem, "backgroundRect");
         // A sharp white edge to watch: blurring spreads it, darkening dims it.
