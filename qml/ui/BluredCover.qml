@@ -18,19 +18,20 @@ Item {
     // False keeps the backdrop live: it follows every change of the target.
     property bool cached: true
     // 1 once the blur of the latest snapshot is drawn, else 0.
-    readonly property real progress: verticalPass.done ? 1 : 0
+    readonly property real progress: picture.done ? 1 : 0
 
     // The recursive blur's 25 passes of radius 5 add up to a Gaussian of this
     // deviation, in pixels.
     readonly property real deviation: 11.5
 
     function refresh() {
-        verticalPass.done = false;
+        picture.done = false;
         snapshot.scheduleUpdate();
         quarterWidth.scheduleUpdate();
         quarterSize.scheduleUpdate();
         horizontalPass.scheduleUpdate();
         verticalPass.scheduleUpdate();
+        picture.scheduleUpdate();
     }
 
     onWidthChanged: refresh()
@@ -121,8 +122,6 @@ Item {
     ShaderEffectSource {
         id: verticalPass
 
-        property bool done: false
-
         width: root.width
         height: root.height
         visible: false
@@ -137,28 +136,42 @@ Item {
             texel: Qt.point(0, 1 / quarterSize.textureSize.height)
             deviation: internal.passDeviation
         }
-        onScheduledUpdateCompleted: done = true
     }
 
-    // The blur stretched back to full size and darkened by the veil. Opaque,
-    // so nothing is blended under it. The recursive blur draws its result
-    // 2 px wider and taller than itself, from the top left corner; the
-    // stretch keeps that geometry, so the picture lands on the same pixels.
-    ShaderEffect {
-        property variant source: verticalPass
-        property size stretch: Qt.size(root.width / (root.width + 2), root.height / (root.height + 2))
+    // The blur stretched back to full size and darkened by the veil, drawn
+    // once into an opaque full-size texture: each frame of an animation over
+    // the backdrop then only copies it, texel for pixel and unfiltered, which
+    // a software rasteriser such as llvmpipe does several times faster than
+    // sampling a filtered texture for every pixel. The recursive blur draws
+    // its result 2 px wider and taller than itself, from the top left corner;
+    // the stretch keeps that geometry, so the picture lands on the same pixels.
+    ShaderEffectSource {
+        id: picture
+
+        property bool done: false
 
         anchors.fill: parent
         visible: !internal.software
-        blending: root.opacity < 1
-        fragmentShader: "
-            varying highp vec2 qt_TexCoord0;
-            uniform sampler2D source;
-            uniform highp vec2 stretch;
-            uniform lowp float qt_Opacity;
-            void main() {
-                gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0) * qt_Opacity;
-            }"
+        live: !root.cached
+        format: ShaderEffectSource.RGB
+        smooth: false
+        textureSize: Qt.size(root.width, root.height)
+        sourceItem: ShaderEffect {
+            property variant source: verticalPass
+            property size stretch: Qt.size(root.width / (root.width + 2), root.height / (root.height + 2))
+
+            width: root.width
+            height: root.height
+            visible: false
+            fragmentShader: "
+                varying highp vec2 qt_TexCoord0;
+                uniform sampler2D source;
+                uniform highp vec2 stretch;
+                void main() {
+                    gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0);
+                }"
+        }
+        onScheduledUpdateCompleted: done = true
     }
 
     Rectangle {
