@@ -26,7 +26,7 @@ is reported and left out of the rate: replace or refresh it.
 Environment: BUILD (default build), JOBS (default 2). Each fault's build and
 test output is kept in $BUILD/mutants/NAME.log. Ctrl-C, or SIGTERM, stops
 early: the fault in place is taken out and the table so far printed. It takes
-about four minutes a fault on two cores; it is not part of `make test`.
+one to three minutes a fault on two cores; it is not part of `make test`.
 EOF
 }
 
