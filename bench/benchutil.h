@@ -71,20 +71,6 @@ private:
     std::atomic<QThread *> m_renderThread { nullptr };
 };
 
-// Items created under the window's overlay (a popup's backdrop) are not the
-// window's QObject children, so they are looked up among the items.
-inline QQuickItem *findItem(QQuickItem *item, const QString &name)
-{
-    if (item->objectName() == name)
-        return item;
-    const auto children = item->childItems();
-    for (QQuickItem *child : children) {
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
 inline void quietMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     // The backend's setter reports every progress write; ten a second would bury the table.

@@ -89,7 +89,7 @@ public:
             fprintf(stderr, "%s\n", qPrintable(windowComponent.errorString()));
             return;
         }
-        m_host = findItem(m_window->contentItem(), QStringLiteral("host"));
+        m_host = Startup::findItem(m_window->contentItem(), QStringLiteral("host"));
         m_meter = std::make_unique<FrameMeter>(m_window.get());
         runEventLoop(500);
     }

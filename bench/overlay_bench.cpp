@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
         backend->setProperty("progressInfo",
             QVariantMap { { "visible", open }, { "title", QStringLiteral("Scanning") }, { "from", 0 }, { "to", 100 } });
     };
-    auto backdropBlur = [&] { return findItem(window->contentItem(), QStringLiteral("backdropBlur")); };
+    auto backdropBlur = [&] { return Startup::findItem(window->contentItem(), QStringLiteral("backdropBlur")); };
     // The backdrop may take several frames to settle (one blur iteration per
     // frame), which take far longer on a loaded machine: wait for it rather
     // than for a fixed time.
@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     auto showStepPage = [&] {
         QObject *selection = window->findChild<QObject *>(QStringLiteral("selectDeviceView"));
         for (const char *name : { "deviceCheckBox0", "deviceCheckBox2" }) {
-            if (QQuickItem *box = findItem(window->contentItem(), QLatin1String(name)))
+            if (QQuickItem *box = Startup::findItem(window->contentItem(), QLatin1String(name)))
                 box->setProperty("checked", true);
         }
         if (!selection || !QMetaObject::invokeMethod(selection, "goNext"))

@@ -5,6 +5,8 @@
 
 class QQmlEngine;
 class QQmlApplicationEngine;
+class QQuickItem;
+class QString;
 class QUrl;
 
 namespace Startup {
@@ -24,6 +26,11 @@ QStringList argumentList(int argc, char **argv);
 // the lines "Name 1.0 Name.qml" of ":/ZelkDesign/qmldir". The one list the
 // tests, the gallery and the benchmarks go by.
 QStringList publishedTypes();
+
+// The item named `name` at or below `root`, searched among the items: a
+// popup's backdrop, created under the window's overlay, is no QObject child
+// of the window. For the tests and the benchmarks, which look into windows.
+QQuickItem *findItem(QQuickItem *root, const QString &name);
 
 // Everything the documents rely on before the first binding runs: the plain
 // style (pinned with the first engine; unpinned, Qt 6 would pick Fusion), the

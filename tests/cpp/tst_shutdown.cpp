@@ -19,22 +19,7 @@ private slots:
     void closeWithPopupOpen();
     void destroyWindowWithPopupOpen_data();
     void destroyWindowWithPopupOpen();
-
-private:
-    static QQuickItem *findItem(QQuickItem *item, const QString &name);
 };
-
-QQuickItem *TestShutdown::findItem(QQuickItem *item, const QString &name)
-{
-    if (item->objectName() == name)
-        return item;
-    const auto children = item->childItems();
-    for (QQuickItem *child : children) {
-        if (QQuickItem *found = findItem(child, name))
-            return found;
-    }
-    return nullptr;
-}
 
 // Every modal popup shares the window's blurred backdrop; the busy overlay
 // stands for them all.
@@ -134,7 +119,7 @@ void TestShutdown::destroyWindowWithPopupOpen()
     else
         QMetaObject::invokeMethod(popup, "open");
     QTRY_VERIFY(popup->property("opened").toBool());
-    QPointer<QQuickItem> backdrop = findItem(window->contentItem(), QStringLiteral("backdropBlur"));
+    QPointer<QQuickItem> backdrop = Startup::findItem(window->contentItem(), QStringLiteral("backdropBlur"));
     QVERIFY(backdrop);
     QTRY_VERIFY(!frames.isEmpty()); // the backdrop has been drawn
 
