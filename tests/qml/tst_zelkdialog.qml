@@ -29,7 +29,6 @@ TestCase {
         return [at.x, at.y];
     }
 
-    // Drags on the window from a point of the dialog; checks where it lands in the window.
     function dragTo(dialog, from, by, at) {
         var x = placeOf(dialog)[0] + from[0], y = placeOf(dialog)[1] + from[1];
         mousePress(testCase, x, y);
@@ -40,63 +39,39 @@ TestCase {
     }
 
     // Only the title strip drags, and not where the close button takes the
-    // press; the drag is exact, wherever the dialog was declared.
+    // press; the drag is exact, wherever the dialog was declared. A dialog
+    // dragged out of the window could never be grabbed back (and a modal one
+    // would block everything): 80 px of its strip's draggable part stay in
+    // the window, not in the item that declares it, the rest free to leave.
     function test_drag_data() {
+        var by = [40, -25];
         return [
-            { tag: "by the title strip", from: [100, 30], at: [140, 125] },
-            { tag: "on the close button", from: [440, 35], at: [100, 150] },
-            { tag: "without a close button", closeButtonVisible: false, from: [440, 35], at: [140, 125] },
-            { tag: "declared in a small item", inBox: true, from: [100, 30], at: [440, 325] }
+            { tag: "by the title strip", from: [100, 30], by: by, at: [140, 125] },
+            { tag: "on the close button", from: [440, 35], by: by, at: [100, 150] },
+            { tag: "without a close button", closeButtonVisible: false, from: [440, 35], by: by, at: [140, 125] },
+            { tag: "declared in a small item", inBox: true, from: [100, 30], by: by, at: [440, 325] },
+            { tag: "up and left", from: [400, 30], by: [-900, -900], at: [0, 0], back: [50, 20] },
+            { tag: "down and right", from: [20, 30], by: [900, 900], at: [800 - 80, 700 - 60], back: [-50, -20] },
+            { tag: "declared in a small item, down and right", inBox: true, from: [20, 30], by: [900, 900], at: [800 - 80, 700 - 60], back: [-50, -20] }
         ];
     }
 
     function test_drag(data) {
-        var props = { closeButtonVisible: data.closeButtonVisible !== false };
-        if (data.inBox)
-            props.parent = createTemporaryObject(boxComponent, testCase);
-        dragTo(openDialog(props), data.from, [40, -25], data.at);
-    }
-
-    // A dialog dragged out of the window could never be grabbed back; a modal
-    // one would then block everything. Its title strip stays in the window
-    // (not in the item that declares it), 80 px of its draggable part at
-    // least, the rest free to leave. (Qt itself keeps a popup's left and top
-    // edges in the window.)
-    function test_dragKeepsTheStripInside_data() {
-        return [
-            { tag: "up and left", by: [-900, -900], at: [0, 0], back: [50, 20] },
-            { tag: "down and right", by: [900, 900], at: [800 - 80, 700 - 60], back: [-50, -20] },
-            { tag: "declared in a small item, up and left", inBox: true, by: [-900, -900], at: [0, 0], back: [50, 20] },
-            { tag: "declared in a small item, down and right", inBox: true, by: [900, 900], at: [800 - 80, 700 - 60], back: [-50, -20] }
-        ];
-    }
-
-    function test_dragKeepsTheStripInside(data) {
-        var props = { modal: true };
+        var props = { modal: data.back !== undefined, closeButtonVisible: data.closeButtonVisible !== false };
         if (data.inBox)
             props.parent = createTemporaryObject(boxComponent, testCase);
         var dialog = openDialog(props);
-        // The grabbed point stays on the strip's draggable part, within the window.
-        var from = data.by[0] < 0 ? [400, 30] : [20, 30];
-        dragTo(dialog, from, data.by, data.at);
-        dragTo(dialog, from, data.back, [data.at[0] + data.back[0], data.at[1] + data.back[1]]);
+        dragTo(dialog, data.from, data.by, data.at);
+        if (data.back)
+            dragTo(dialog, data.from, data.back, [data.at[0] + data.back[0], data.at[1] + data.back[1]]);
     }
 
-    // The cross lights up under the pointer and closes the dialog; presses
-    // outside leave it open.
+    // A press outside leaves it open (its cross lighting up is the theme's test); the cross closes it.
     function test_closing() {
         var dialog = openDialog({});
-        var cross = Qt.point(dialog.x + 476 - 5 - 59 / 2 - 2, dialog.y + 5 + 30 + 2);
-        var crossIs = function(colour) {
-            return TestSupport.grab(testCase)
-                && TestSupport.near(TestSupport.average(testCase, cross.x - 1, cross.y - 1, 2, 2), colour, 12);
-        };
-        tryVerify(function() { return crossIs("#b7b7b7"); }, 3000, "grey cross at rest");
-        mouseMove(testCase, cross.x + 10, cross.y);
-        tryVerify(function() { return crossIs("#2e91ed"); }, 3000, "blue cross under the pointer");
         mouseClick(testCase, 700, 650);
-        verify(dialog.opened, "a press outside leaves it open");
-        mouseClick(testCase, cross.x, cross.y);
+        verify(dialog.opened);
+        mouseClick(testCase, dialog.x + 476 - 5 - 59 / 2 - 2, dialog.y + 5 + 30 + 2);
         tryCompare(dialog, "visible", false);
     }
 
