@@ -32,9 +32,8 @@ TestCase {
         return Array.from({ length: repeater.count }, function(_, i) { return repeater.itemAt(i); });
     }
 
-    // Every tile lies in the tray, clear of its margins; the V selector's own
-    // pictures resolve wherever the module is installed. A click is the
-    // user's choice: it replaces whatever binding the host had.
+    // Every tile lies in the tray, clear of its margins; the V selector's own pictures resolve
+    // wherever the module is installed. A click replaces whatever binding the host had.
     function test_click_data() {
         return [ { tag: "H", make: hComponent }, { tag: "V", make: vComponent } ];
     }
@@ -44,10 +43,9 @@ TestCase {
         var selector = createTemporaryObject(data.make, testCase);
         selector.currentIndex = Qt.binding(function() { return testCase.boundIndex; });
         waitForRendering(selector);
-        var m = selector.margins;
         compare(tiles(selector).length, 3);
         tiles(selector).forEach(function(tile, i) {
-            var at = tile.mapToItem(selector, 0, 0);
+            var at = tile.mapToItem(selector, 0, 0), m = selector.margins;
             verify(at.x >= m && at.y >= m && at.x + tile.width <= selector.width - m && at.y + tile.height <= selector.height - m,
                    "tile " + i + " at " + at);
             if (data.tag === "V")
@@ -63,8 +61,7 @@ TestCase {
     // one's description turns grey, not back to the dim grey of a tile never chosen.
     function test_hFade() {
         var selector = createTemporaryObject(hComponent, testCase);
-        var t = tiles(selector);
-        var plate = function(i) { return t[i].children[0].children[0]; };
+        var t = tiles(selector), plate = function(i) { return t[i].children[0].children[0]; };
         tryCompare(plate(1), "opacity", 1);
         var frames = 0;
         plate(2).opacityChanged.connect(function() { ++frames; });

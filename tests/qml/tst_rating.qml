@@ -1,16 +1,19 @@
 import QtQuick 2.9
 import QtTest 1.2
 import ZelkDesign 1.0
+import OrvaneTest 1.0
+import "qrc:/ui"
 
 TestCase {
     id: testCase
     name: "Rating"
     when: windowShown
     visible: true
-    width: 400
-    height: 100
+    width: 420
+    height: 420
 
     Component { id: ratingComponent; ZelkRating { width: 400; levels: 5 } }
+    Component { id: panelComponent; UserRateDialog {} }
 
     // Each row: pointer steps ("h2" hovers star 2, "c2" clicks it, "out" leaves
     // the stars), then the rate, the previewed star and how many stars show full.
@@ -41,5 +44,21 @@ TestCase {
             var star = rating.itemAtIndex(i).children[0];
             compare([star.status, String(star.source)], [Image.Ready, String(i < data.full ? rating.fullImage : rating.emptyImage)], "star " + i);
         }
+    }
+
+    // The panel's captions both end in the required mark, rich text drawn as
+    // a star in the accent colour; its rating offers five stars.
+    function test_panel() {
+        var panel = createTemporaryObject(panelComponent, testCase);
+        waitForRendering(panel);
+        var column = panel.children[0];
+        verify(TestSupport.grab(panel));
+        [column.children[0], column.children[2]].forEach(function(caption) {
+            var found = false;
+            for (var i = 0; i < 12 * caption.height && !found; ++i)
+                found = TestSupport.near(TestSupport.pixel(caption, caption.contentWidth - 12 + i % 12, Math.floor(i / 12)), "#2e91ed", 40);
+            verify(found, "a blue star ends " + caption.text);
+        });
+        compare(findChild(panel, "rating").count, 5);
     }
 }

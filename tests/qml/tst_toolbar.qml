@@ -3,19 +3,24 @@ import QtTest 1.2
 import ZelkDesign 1.0
 import OrvaneTest 1.0
 
+// The tool bar, and the tool panel that expands beside it.
 TestCase {
     id: testCase
     name: "ToolBar"
     when: windowShown
     visible: true
     width: 400
-    height: 400
+    height: 500
 
     // Black, so the frame's layers read as their own colours.
     Rectangle { anchors.fill: parent; color: "black" }
 
     Component { id: toolBar; ZelkToolBar { x: 100; y: 20 } }
-    Component { id: signalSpy; SignalSpy {} }
+    Component { id: panelComponent; ZelkExpandableToolPanel {} }
+
+    function cleanup() {
+        TestSupport.setAnimationStep(0);
+    }
 
     function entry(name, active) {
         return { buttonName: name, active: active, normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/StarBlue.svg" };
@@ -23,24 +28,6 @@ TestCase {
 
     function buttonsOf(bar) {
         return Array.prototype.filter.call(bar.children, function(c) { return c.entry !== undefined; });
-    }
-
-    // Odd models leave the bar empty, or its entry disabled, without a warning;
-    // only an entry whose active key is exactly true clicks, by mouse or by Space.
-    function test_modelsAndClicks() {
-        var bar = createTemporaryObject(toolBar, testCase, { model: [entry("a", true)] });
-        bar.model = undefined;
-        compare([buttonsOf(bar).length, bar.height], [0, 20]);
-        bar.model = [null];
-        verify(!buttonsOf(bar)[0].enabled);
-        bar.model = [entry("on", true), entry("off", "yes")];
-        var spy = createTemporaryObject(signalSpy, testCase, { target: bar, signalName: "clicked" });
-        buttonsOf(bar).forEach(function(button) {
-            mouseClick(button);
-            button.forceActiveFocus();
-            keyClick(Qt.Key_Space);
-        });
-        compare(spy.signalArguments.map(function(args) { return args[0]; }), ["on", "on"]);
     }
 
     // [x, y, colour] in the bar's coordinates: the well and the separators
@@ -64,6 +51,34 @@ TestCase {
                              [11, top + 1, i === 0 ? round : accent], [70, top + 1, i === 0 ? round : accent],
                              [11, bottom - 1, i === 2 ? round : accent], [70, bottom - 1, i === 2 ? round : accent]]),
                       3000, "entry " + i + " highlighted");
+        });
+    }
+
+    // The panel's outline grows (200 ms), then its background fades in
+    // (100 ms); on the way back it fades out, shrinks, then hides. Each change
+    // is sampled, so the order of the phases is checked without timing them,
+    // and the frames of 16 ms each phase takes are counted.
+    function test_panel() {
+        var panel = createTemporaryObject(panelComponent, testCase);
+        var item = findChild(panel, "expandedItem"), mask = findChild(panel, "realBackgroundOpacityMask");
+        var t = { samples: [] };
+        var record = function(counter) { return function() {
+            t.samples.push({ width: item.width, opacity: mask.opacity, visible: item.visible });
+            t[counter] += 1;
+        }; };
+        item.widthChanged.connect(record("resizes"));
+        mask.opacityChanged.connect(record("fades"));
+        item.visibleChanged.connect(record("shows"));
+        TestSupport.setAnimationStep(16);
+        [[40, 40, true], [308, 42, false]].forEach(function(click) {  // the icon, then the back button
+            mouseClick(panel, click[0], click[1]);
+            // After the state change's unseen jump to the end values and back.
+            t = { samples: [], resizes: 0, fades: 0 };
+            tryCompare(panel.contentParent, "opacity", click[2] ? 1 : 0);
+            tryCompare(item, "visible", click[2]);
+            compare([item.width, item.height, mask.opacity], click[2] ? [350, 475, 1] : [64, 64, 0]);
+            verify(t.samples.every(function(s) { return (s.opacity === 0 || s.width === 350) && (s.visible || (!click[2] && s.width === 64)); }));
+            compare([t.resizes, t.fades], [Math.ceil(200 / 16), Math.ceil(100 / 16)]);
         });
     }
 }

@@ -14,20 +14,9 @@ ApplicationWindow {
     width: 800
     height: 800
 
-    // The backdrop behind modal popups, set on the window's overlay through
-    // the attached Overlay: Qt 6 has no ApplicationWindow.overlay.
-    Binding {
-        target: backgroundRect.Overlay.overlay
-        property: "modal"
-        value: blurredBackdrop
-    }
-
-    Component {
-        id: blurredBackdrop
-        BluredCover {
-            bluredTarget: backgroundRect
-        }
-    }
+    // Set on the window's overlay through the attached Overlay: Qt 6 has no ApplicationWindow.overlay.
+    Binding { target: backgroundRect.Overlay.overlay; property: "modal"; value: blurredBackdrop }
+    Component { id: blurredBackdrop; BluredCover { bluredTarget: backgroundRect } }
 
     Rectangle {
         id: backgroundRect
@@ -37,14 +26,7 @@ ApplicationWindow {
             GradientStop { position: 1.0; color: "#1a1a1a" }
         }
 
-        UserRateDialog {
-            id: rating
-            x: 200
-            y: 40
-        }
-
-        UserFeedbackDialog {
-            id: feedback
-        }
+        UserRateDialog { id: rating; x: 200; y: 40 }
+        UserFeedbackDialog { id: feedback }
     }
 }
