@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Controls 2.3
 import QtQuick.Window 2.2
 import QtTest 1.2
 import QtGraphicalEffects 1.0

@@ -276,9 +276,9 @@ TestCase {
 
     // Every modal popup takes the keyboard, keeps it (no Tab, Shift+Tab or
     // typed key reaches anything behind it) and gives it back, on closing, to
-    // the item that had it. `qml` declares the popup, else `name` is the window's own;
-    // `backend(on)` opens and closes an overlay, the only way to; `space`
-    // sends Space as well where it would not press a button that closes.
+    // the item that had it. `qml` declares the popup, else `name` picks the
+    // window's own; `backend(on)` opens and closes an overlay, the only way
+    // to; `space` sends Space as well where it would not press a closing button.
     function test_modal_data() {
         var chooserModel = "[{ buttonName: 'a', buttonText: 'A', buttonEnabled: true }, "
                 + "{ buttonName: 'b', buttonText: 'B', buttonEnabled: false }, { buttonName: 'c', buttonText: 'C', buttonEnabled: true }]";
