@@ -27,8 +27,8 @@ TestCase {
     }
 
     // `qml` declares the component with the text `%1` in it; `mode` is what
-    // the component promises for a text that does not fit: "elide", "wrap",
-    // or "whole" (sized to the text, neither cut nor broken).
+    // it promises for a text that does not fit: "elide", "wrap", or "whole"
+    // (sized to the text, neither cut nor broken).
     function test_longText_data() {
         return [
             { tag: "ZelkButton", mode: "elide", qml: "ZelkButton { width: 200; text: %1 }" },
@@ -54,24 +54,18 @@ TestCase {
     function test_longText(data) {
         var text = data.unbroken ? unbroken : longText;
         var object = createTemporaryQmlObject(imports + data.qml.replace("%1", JSON.stringify(text)), testCase);
-        var popup = data.popup ? object.popup : object;
+        var popup = data.popup ? object.popup : object, shown = null;
         if (data.popup)
             popup.open();
-        if (popup.opened !== undefined)
-            tryCompare(popup, "opened", true);
+        tryVerify(function() { return popup.opened !== false && (shown = findText(popup, text)) !== null; }, 5000, "no text item shows the long text");
         waitForRendering(testCase);
-
-        var shown = null;
-        tryVerify(function() { return (shown = findText(popup, text)) !== null; }, 5000, "no text item shows the long text");
         var inner = shown.width - (shown.leftPadding || 0) - (shown.rightPadding || 0);
         compare(!!shown.truncated, data.mode === "elide", "elided");
         verify(data.mode === "wrap" ? shown.lineCount > 2 : shown.lineCount === 1, shown.lineCount + " line(s)");
         verify(data.mode === "whole" ? shown.contentWidth > 2000 : shown.contentWidth <= inner + 1, "text " + shown.contentWidth + " wide, room " + inner);
-        if (data.buttonBelow) {
-            var ok = findChild(popup.contentItem.parent, "ok");
-            verify(ok.mapToItem(popup.contentItem.parent, 0, ok.height).y <= popup.height, "button below the box");
-        }
-        if (popup.opened !== undefined) {
+        var ok = data.buttonBelow && findChild(popup.contentItem.parent, "ok");
+        verify(!data.buttonBelow || ok.mapToItem(popup.contentItem.parent, 0, ok.height).y <= popup.height, "button below the box");
+        if (popup.opened) {
             popup.close();
             tryCompare(popup, "visible", false);
         }
