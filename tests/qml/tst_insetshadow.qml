@@ -39,27 +39,12 @@ TestCase {
                 Rectangle { anchors.fill: parent; anchors.margins: 1; radius: wellRoot.look.radius; color: wellRoot.look.fill }
             }
             InnerShadow {
-                anchors.fill: fill
-                visible: wellRoot.reference
-                source: fill
-                cached: true
-                smooth: true
-                samples: 32
-                radius: wellRoot.look.blur
-                horizontalOffset: wellRoot.look.dx
-                verticalOffset: wellRoot.look.dy
-                color: wellRoot.look.shade
+                anchors.fill: fill; visible: wellRoot.reference; source: fill; cached: true; smooth: true; samples: 32
+                radius: wellRoot.look.blur; horizontalOffset: wellRoot.look.dx; verticalOffset: wellRoot.look.dy; color: wellRoot.look.shade
             }
             Shared.InsetShadow {
-                anchors.fill: parent
-                visible: !wellRoot.reference
-                shapeInset: 1
-                shapeRadius: wellRoot.look.radius
-                samples: 32
-                radius: wellRoot.look.blur
-                horizontalOffset: wellRoot.look.dx
-                verticalOffset: wellRoot.look.dy
-                color: wellRoot.look.shade
+                anchors.fill: parent; visible: !wellRoot.reference; shapeInset: 1; shapeRadius: wellRoot.look.radius; samples: 32
+                radius: wellRoot.look.blur; horizontalOffset: wellRoot.look.dx; verticalOffset: wellRoot.look.dy; color: wellRoot.look.shade
             }
             Rectangle { anchors.fill: parent; color: "transparent"; radius: wellRoot.look.radius; border { color: "#676767"; width: 2 } }
         }
