@@ -6,13 +6,11 @@ import ZelkDesign 1.0
 import OrvaneTest 1.0
 import "catalogue.js" as Catalogue
 
-// The library under whatever Qt Quick Controls style the host application
-// picks. CTest runs this file under the plain style the start-up pins
-// (Default; Basic on Qt 6), which saves how every control looks
-// (ORVANE_STYLE_REFERENCE), then once per other style (ORVANE_HOST_STYLE,
-// which the runner chooses as a host would), where every control must come
-// out the same size and the same picture. A style sets its fonts and palette
-// for the whole process, so the styles cannot be compared side by side in one run.
+// The library under whatever Qt Quick Controls style the host picks. CTest
+// runs this file under the plain style (Default; Basic on Qt 6), which saves
+// how every control looks (ORVANE_STYLE_REFERENCE), then once per other style
+// (ORVANE_HOST_STYLE), where each must come out the same size and picture. A
+// style sets fonts and palette for the whole process: no side by side in one run.
 TestCase {
     id: testCase
     name: "HostStyle"

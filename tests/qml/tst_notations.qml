@@ -14,7 +14,6 @@ TestCase {
 
     Rectangle { anchors.fill: parent; color: "#101010" }
 
-    Component { id: arrowNotationComponent; ZelkArrowNotation {} }
     Component { id: groupComponent; ZelkArrowButtonGroup {} }
 
     // Grabs afresh: the outlines are canvases, painted a frame or two after a change.
@@ -30,27 +29,6 @@ TestCase {
 
     function cleanup() {
         TestSupport.setAnimationStep(0);
-    }
-
-    // The pointer on either side: filled beside it, the far corner outside,
-    // the captions unturned, and a colour given after it is shown painted too.
-    function test_arrowPixels_data() {
-        return [
-            { tag: "pointer left", rotation: 0, tip: 14, box: 60, outside: 20 },
-            { tag: "pointer right", rotation: 180, tip: 316, box: 270, outside: 312 }
-        ];
-    }
-
-    function test_arrowPixels(data) {
-        var control = createTemporaryObject(arrowNotationComponent, testCase, { x: 20, y: 20, backgroundRotation: data.rotation });
-        waitForRendering(control);
-        tryVerify(function() { return shows(control, data.tip, 67, "#362e23", 40); }, 5000, "pointer tip is filled");
-        verify(shows(control, data.box, 115, "#362e23", 4), "box fill");
-        verify(!shows(control, data.outside, 20, "#362e23", 12), "the corner off the pointer's side is outside the box");
-        verify(shows(control, 200, 9, "#f5a623", 60), "outer half of the border on the top edge");
-        compare(findChild(control, "captionLoader").x, 130, "captions do not turn with the shape");
-        control.backgroundColor = "#203040";
-        tryVerify(function() { return shows(control, data.box, 115, "#203040", 4); }, 5000, "new fill painted");
     }
 
     // The plate slides to the button clicked in 100 ms, counted in frames of

@@ -68,7 +68,6 @@ TestCase {
             // Right of the collapsed button, which stays beneath.
             { tag: "tool panel's title band and title", qml: 'ZelkExpandableToolPanel { title: "Mesh"; expanded: true }',
               probes: [[90, 20, 30, 40, "#1e1e1e", 0.9], [140, 30, 70, 25, "#f9f9f9", 0.02]] },
-            { tag: "button's caption and frame", qml: 'ZelkButton { text: "Next" }', probes: [[80, 14, 44, 24, "#c1c1c1", 0.01], [0, 10, 1, 30, "#464748", 0.9]] },
             { tag: "switch's knob", qml: "ZelkSwitch {}", part: function(c) { return findChild(c, "knob"); }, probes: [[8, 8, 8, 8, "#3f3f3f", 0.9]] },
             { tag: "tab bar's current label", qml: "ZelkTabBar {}", probes: [[20, 10, 300, 35, lightBlue, 0.02]] }
         ];
