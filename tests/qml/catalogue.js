@@ -1,11 +1,10 @@
-// Every published type of the module at rest, for the tests that go over all
-// of them: how the accent shows on it, then the body of its declaration. The
-// words: "accent" if it shows the accent once lit; what lights it (checked,
-// focused, typing, pointed at its close button, tool: its first tool
-// focused); what disabling it does ("none": a display or a frame, "own": a
-// look of its own, "flat": what changes keeps 0.3 of its light, "layers": its
-// parts dim one by one and show through each other a little); m<n>: its
-// drawing reaches n px past its box (4 unless told).
+// Every published type at rest, for the tests that go over all of them: how
+// the accent shows on it, then the body of its declaration. "accent": it shows
+// the accent once lit; what lights it (checked, focused, typing, pointed: its
+// close button, tool: its first tool focused); what disabling it does ("none":
+// a display or a frame, "own": a look of its own, "flat": keeps 0.3 of its
+// light, "layers": parts dim one by one and show through each other a little);
+// m<n>: its drawing reaches n px past its box (4 unless told).
 
 function listModel(rows) {
     return "ListModel { " + rows.map(function(row) {
@@ -13,13 +12,12 @@ function listModel(rows) {
     }).join(" ") + " }";
 }
 
-var cross = '"qrc:/images/cross.png"';
+var crossPath = "qrc:/images/cross.png", cross = JSON.stringify(crossPath);
 var choices = JSON.stringify(["scan", "align"].map(function(name) {
-    return { icon: "qrc:/images/cross.png", buttonText: name, buttonName: name, buttonEnabled: true };
+    return { icon: crossPath, buttonText: name, buttonName: name, buttonEnabled: true };
 }));
 var tools = JSON.stringify(["a", "b"].map(function(name) {
-    return { buttonName: name, active: true, normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/cross.png",
-             inactiveImageSource: "qrc:/images/Shade_Bright.png" };
+    return { buttonName: name, active: true, normalImageSource: crossPath, activeImageSource: crossPath, inactiveImageSource: "qrc:/images/Shade_Bright.png" };
 }));
 
 var types = {

@@ -57,19 +57,15 @@ TestCase {
         made = null;
     }
 
-    // What a style could supply besides the picture: sizes, paddings, the
-    // font, focus policy and hover, where the control has them. A popup's font
-    // is left to the style, so that content a host puts in it keeps the
-    // style's fonts; the popups draw nothing with it.
+    // What a style could supply besides the picture, where the control has
+    // it. A popup's font is left to the style, for content a host puts in it.
     function settings(control, popup) {
         var found = {};
-        ["width", "height", "implicitWidth", "implicitHeight", "leftPadding", "rightPadding", "topPadding",
-         "bottomPadding", "spacing", "focusPolicy", "hoverEnabled"].forEach(function(name) {
+        ["width", "height", "implicitWidth", "implicitHeight", "leftPadding", "rightPadding", "topPadding", "bottomPadding", "spacing",
+         "focusPolicy", "hoverEnabled"].concat(popup ? [] : ["font"]).forEach(function(name) {
             if (control[name] !== undefined)
-                found[name] = control[name];
+                found[name] = String(control[name]);
         });
-        if (control.font !== undefined && !popup)
-            found.font = String(control.font);
         if (control.popup)
             found.popup = [control.popup.width, control.popup.height, control.popup.padding];
         return JSON.stringify(found);
