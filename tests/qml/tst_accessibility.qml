@@ -31,15 +31,7 @@ TestCase {
     Component { id: panel; ZelkExpandableToolPanel {} }
     Component { id: dialog; ZelkDialog { x: 100; y: 100; Component.onCompleted: open() } }
     Component { id: deviceStep; DeviceStepView { width: 740; height: 740; devices: ["Corvex-A1", "Corvex-B1", "Corvex-C2"] } }
-    Component {
-        id: feedback
-        UserFeedbackDialog {
-            Component.onCompleted: {
-                open();
-                addFiles(["file:///scans/a.ply", "file:///scans/b.ply"]);
-            }
-        }
-    }
+    Component { id: feedback; UserFeedbackDialog { Component.onCompleted: { open(); addFiles(["file:///scans/a.ply", "file:///scans/b.ply"]); } } }
 
     // What a screen reader hears of the items the library draws itself, and whether their press action does
     // what a click does. flag: turned on by a press; state: what a press changes; part: where the item is

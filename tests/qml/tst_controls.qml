@@ -61,26 +61,14 @@ TestCase {
     Component { id: vCombo; ZelkVComboBox {} }
     Component { id: arrowGroup; ZelkArrowButtonGroup { model: arrowModel; buttonWidth: 160 } }
     // Its own `$app` shadows the application's, which cannot go back.
-    Component {
-        id: stepBar
-        ZelkStepBar {
-            property QtObject $app: QtObject {
-                property var calls: []
-                function willGoBack(index) { calls = calls.concat([index]); }
-            }
-            width: 600; margins: 50; model: stepModel; currentStep: 2
-        }
-    }
+    Component { id: stepBar; ZelkStepBar {
+            property QtObject $app: QtObject { property var calls: []; function willGoBack(index) { calls = calls.concat([index]); } }
+            width: 600; margins: 50; model: stepModel; currentStep: 2 } }
     Component { id: toolBar; ZelkToolBar { model: [entry("a", true), entry("b", false), entry("c", true)] } }
     Component { id: panel; ZelkExpandableToolPanel {} }
-    Component {
-        id: choosePage
-        ZelkChoosePage {
-            width: 900; height: 420; margins: 0; layoutVerticalCenterOffset: 0
+    Component { id: choosePage; ZelkChoosePage { width: 900; height: 420; margins: 0; layoutVerticalCenterOffset: 0
             model: [{ icon: "qrc:/images/cross.png", buttonText: "a", buttonName: "a", buttonEnabled: false },
-                    { icon: "qrc:/images/cross.png", buttonText: "b", buttonName: "b", buttonEnabled: true }]
-        }
-    }
+                    { icon: "qrc:/images/cross.png", buttonText: "b", buttonName: "b", buttonEnabled: true }] } }
     Component { id: dialog; ZelkDialog { x: 100; y: 100; Component.onCompleted: open() } }
 
     // Tab reaches `focus`; after `keys`, `end` holds (properties, signals' arguments or counts, the focus;

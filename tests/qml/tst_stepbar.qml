@@ -13,25 +13,15 @@ TestCase {
 
     Rectangle { anchors.fill: parent; color: "#1a1a1a" }
 
-    ListModel {
-        id: threeSteps
-        ListElement { name: "Scan"; info: "Done" }
-        ListElement { name: "Align"; info: "" }
-        ListElement { name: "Export"; info: "12 files" }
-    }
+    ListModel { id: threeSteps; ListElement { name: "Scan"; info: "Done" } ListElement { name: "Align"; info: "" } ListElement { name: "Export"; info: "12 files" } }
 
-    // Its own `$app` shadows the application's.
-    Component {
-        id: hostComponent
-        ZelkStepBar {
+    // Its own `$app` shadows the application's; its calls: each one's index, and how many lines had been printed by then.
+    Component { id: hostComponent; ZelkStepBar {
             property QtObject $app: QtObject {
-                // Each call's index, and how many lines had been printed by then.
                 property var calls: []
                 function willGoBack(index) { calls = calls.concat([[index, TestSupport.recordedMessages().length]]); }
             }
-            width: 1000; margins: 100; model: threeSteps
-        }
-    }
+            width: 1000; margins: 100; model: threeSteps } }
 
     Component { id: plainBarComponent; ZelkStepBar { width: 1000; margins: 100; model: threeSteps } }
 
