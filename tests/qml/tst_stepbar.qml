@@ -13,36 +13,25 @@ TestCase {
 
     Rectangle { anchors.fill: parent; color: "#1a1a1a" }
 
-    ListModel {
-        id: threeSteps
-        ListElement { name: "Scan"; info: "Done" }
-        ListElement { name: "Align"; info: "" }
-        ListElement { name: "Export"; info: "12 files" }
-    }
+    ListModel { id: threeSteps; ListElement { name: "Scan"; info: "Done" } ListElement { name: "Align"; info: "" } ListElement { name: "Export"; info: "12 files" } }
 
-    // Its own `$app` shadows the application's.
-    Component {
-        id: hostComponent
-        ZelkStepBar {
+    // Its own `$app` shadows the application's; its calls: each one's index, and how many lines had been printed by then.
+    Component { id: hostComponent; ZelkStepBar {
             property QtObject $app: QtObject {
-                // Each call's index, and how many lines had been printed by then.
                 property var calls: []
-                function willGoBack(index) {
-                    calls = calls.concat([[index, TestSupport.recordedMessages().length]]);
-                }
+                function willGoBack(index) { calls = calls.concat([[index, TestSupport.recordedMessages().length]]); }
             }
-            width: 1000
-            margins: 100
-            model: threeSteps
-        }
-    }
+            width: 1000; margins: 100; model: threeSteps } }
 
     Component { id: plainBarComponent; ZelkStepBar { width: 1000; margins: 100; model: threeSteps } }
 
+    function cleanup() {
+        TestSupport.setAnimationStep(0);
+    }
+
     // The step columns, first to last.
     function stepItems(bar) {
-        var columns = findChild(bar, "stepListView").contentItem.children;
-        return Array.prototype.filter.call(columns, function(child) { return child.finished !== undefined; })
+        return Array.prototype.filter.call(findChild(bar, "stepListView").contentItem.children, function(child) { return child.finished !== undefined; })
             .sort(function(a, b) { return a.x - b.x; });
     }
 
@@ -63,22 +52,13 @@ TestCase {
         fuzzyCompare(findChild(bar, "hLineFront").width, data.track, 1e-9);
         var items = stepItems(bar);
         compare(items.length, data.states.length);
-        for (var k = 0; k < items.length; ++k) {
-            var dots = ["finished", "current", "new"].filter(function(state) { return findChild(items[k], state + "StepIndicator").visible; });
-            compare(dots, [data.states[k]], "one dot at a time for step " + k);
-            var status = findChild(items[k], "statusText");
+        items.forEach(function(item, k) {
+            var dots = ["finished", "current", "new"].filter(function(state) { return findChild(item, state + "StepIndicator").visible; });
+            var status = findChild(item, "statusText");
             // The current status is drawn by its glow instead.
-            compare([status.text, status.visible], [data.texts[k], data.states[k] !== "current"], "status of step " + k);
-            fuzzyCompare(items[k].mapToItem(bar, items[k].width / 2, 0).x, 100 + 800 / 3 * (k + 0.5), 1e-9);
-        }
-        // No current item in the list: its hidden highlight would animate to every new width, for nothing.
-        bar.width = 600;
-        var list = findChild(bar, "stepListView");
-        compare([list.currentIndex, list.highlightItem], [-1, null]);
-    }
-
-    function cleanup() {
-        TestSupport.setAnimationStep(0);
+            compare([dots, status.text, status.visible], [[data.states[k]], data.texts[k], data.states[k] !== "current"], "step " + k);
+            fuzzyCompare(item.mapToItem(bar, item.width / 2, 0).x, 100 + 800 / 3 * (k + 0.5), 1e-9);
+        });
     }
 
     // A finished dot grows under the pointer in 50 ms, counted in frames of
@@ -104,24 +84,20 @@ TestCase {
     // Only a finished dot reacts: the bar signals its index, then the host's
     // willGoBack hears it, after the log line, which the host's logging rules govern.
     function test_clicks_data() {
+        var dot = 106.5;
         return [
-            { tag: "finished dot", step: 2, x: 100 + 800 / 6, y: 106.5, lines: ["will go back to 0"], signals: [0], calls: [[0, 1]] },
-            { tag: "current dot", step: 2, x: 100 + 800 / 6 * 5, y: 106.5, lines: [], signals: [], calls: [] },
-            { tag: "a status text", step: 2, x: 100 + 800 / 6, y: 55, lines: [], signals: [], calls: [] },
-            { tag: "second finished dot", step: 2, x: 100 + 800 / 2, y: 106.5, lines: ["will go back to 1"], signals: [1], calls: [[1, 1]] },
+            { tag: "finished dot", x: 100 + 800 / 6, y: dot, lines: ["will go back to 0"], signals: [0], calls: [[0, 1]] },
+            { tag: "current dot", x: 100 + 800 / 6 * 5, y: dot, lines: [], signals: [], calls: [] },
+            { tag: "a status text", x: 100 + 800 / 6, y: 55, lines: [], signals: [], calls: [] },
             // The application's own backend has no willGoBack: the signal alone serves, without a warning.
-            { tag: "host without the operation", plain: true, step: 1, x: 100 + 800 / 6, y: 106.5,
-              lines: ["will go back to 0"], signals: [0] },
-            { tag: "line silenced by the host", rules: "zelkdesign.debug=false", step: 1, x: 100 + 800 / 6, y: 106.5,
-              lines: [], signals: [0], calls: [[0, 0]] },
-            { tag: "other levels silenced", rules: "zelkdesign.info=false\nzelkdesign.warning=false\nqml.debug=false", step: 1,
-              x: 100 + 800 / 6, y: 106.5, lines: ["will go back to 0"], signals: [0], calls: [[0, 1]] }
+            { tag: "host without the operation", plain: true, x: 100 + 800 / 6, y: dot, lines: ["will go back to 0"], signals: [0] },
+            { tag: "line silenced by the host", rules: "zelkdesign.debug=false", x: 100 + 800 / 6, y: dot, lines: [], signals: [0], calls: [[0, 0]] }
         ];
     }
 
     function test_clicks(data) {
         var bar = createTemporaryObject(data.plain ? plainBarComponent : hostComponent, testCase);
-        bar.currentStep = data.step;
+        bar.currentStep = 2;
         waitForRendering(bar);
         stepClickedSpy.clear();
         stepClickedSpy.target = bar;
@@ -132,10 +108,9 @@ TestCase {
         } finally {
             TestSupport.setLoggingRules("");
         }
-        compare(TestSupport.recordedMessages(), data.lines);
-        compare(stepClickedSpy.signalArguments.map(function(args) { return args[0]; }), data.signals);
-        compare(data.plain ? undefined : bar.$app.calls, data.calls);
-        compare(bar.currentStep, data.step, "the bar leaves moving the step to its host");
+        compare([TestSupport.recordedMessages(), stepClickedSpy.signalArguments.map(function(args) { return args[0]; }), data.plain ? undefined : bar.$app.calls],
+                [data.lines, data.signals, data.calls]);
+        compare(bar.currentStep, 2, "the bar leaves moving the step to its host");
     }
 
     function test_pixels() {

@@ -13,10 +13,6 @@ TestCase {
 
     Component { id: tabBarComponent; ZelkTabBar { x: 10; y: 10 } }
 
-    function plateOf(bar) {
-        return bar.children[1];
-    }
-
     function cleanup() {
         TestSupport.setAnimationStep(0);
     }
@@ -32,17 +28,17 @@ TestCase {
 
     function test_click(data) {
         var bar = createTemporaryObject(tabBarComponent, testCase);
-        var changes = 0, frames = 0;
+        var plate = bar.children[1], changes = 0, frames = 0;
         bar.currentIndexChanged.connect(function() { ++changes; });
-        plateOf(bar).xChanged.connect(function() { ++frames; });
+        plate.xChanged.connect(function() { ++frames; });
         waitForRendering(bar);
         TestSupport.setAnimationStep(16);
         mouseClick(bar, bar.tabWidth * (data.click + 0.5), bar.height / 2);
         compare([bar.currentIndex, bar.currentTabName, changes], [data.click, data.name, data.changes]);
-        tryCompare(plateOf(bar), "x", bar.tabWidth * data.click);
+        var left = bar.tabWidth * data.click;
+        tryCompare(plate, "x", left);
         compare(frames, data.frames);
         // Away from the glyphs: the plate's gradient, and its frame in the theme colour.
-        var left = bar.tabWidth * data.click;
         tryVerify(function() {
             TestSupport.grab(bar);
             return TestSupport.near(TestSupport.pixel(bar, left + 20, 6), "#1f1f1f", 12)
@@ -53,10 +49,7 @@ TestCase {
     function test_widthFollows() {
         var bar = createTemporaryObject(tabBarComponent, testCase, { tabs: ["A", "B", "C"], currentIndex: 2 });
         bar.width = 300;
-        tryCompare(plateOf(bar), "x", 200);
-        // No current item in the list: its hidden highlight would animate to every new width, for nothing.
-        var list = findChild(bar, "tabListView");
-        compare([list.currentIndex, list.highlightItem], [-1, null]);
+        tryCompare(bar.children[1], "x", 200);
         bar.tabs = [];
         compare([bar.count, bar.tabWidth, bar.currentTabName], [0, 0, ""]);
     }
