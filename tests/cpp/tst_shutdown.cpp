@@ -12,6 +12,30 @@
 #include <QQuickWindow>
 #include <QtTest>
 
+namespace {
+
+// Opened the way the backend opens the busy overlay (every modal popup
+// shares its blurred backdrop), or by its own open(); returns the backdrop
+// once it has been drawn.
+QQuickItem *openPopup(QQmlEngine *engine, QQuickWindow *window, const QString &popupName)
+{
+    QObject *popup = window->findChild<QObject *>(popupName);
+    if (!QTest::qWaitForWindowExposed(window) || !popup)
+        return nullptr;
+    if (popupName == "busyIndicatorView")
+        engine->rootContext()->contextProperty("$app").value<AppGlobal *>()->setBusy(
+            { { "status", true }, { "reason", "Working" } });
+    else
+        QMetaObject::invokeMethod(popup, "open");
+    QSignalSpy frames(window, &QQuickWindow::frameSwapped);
+    if (!QTest::qWaitFor([&] { return popup->property("opened").toBool(); })
+        || !QTest::qWaitFor([&] { return frames.count() >= 2; }))
+        return nullptr;
+    return Startup::findItem(window->contentItem(), QStringLiteral("backdropBlur"));
+}
+
+} // namespace
+
 class TestShutdown : public QObject {
     Q_OBJECT
 
@@ -21,25 +45,14 @@ private slots:
     void destroyWindowWithPopupOpen();
 };
 
-// Every modal popup shares the window's blurred backdrop; the busy overlay
-// stands for them all.
 void TestShutdown::closeWithPopupOpen()
 {
     auto *engine = new QQmlApplicationEngine;
     Startup::prepareEngine(engine, {});
     QVERIFY(Startup::loadRoot(engine, QUrl(QStringLiteral("qrc:/main.qml"))));
-    QPointer<AppGlobal> app
-        = qobject_cast<AppGlobal *>(engine->rootContext()->contextProperty("$app").value<QObject *>());
+    QPointer<QObject> app = engine->rootContext()->contextProperty("$app").value<QObject *>();
     auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().first()->property("$viewer").value<QObject *>());
-    QVERIFY(app && window);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    QObject *popup = window->findChild<QObject *>("busyIndicatorView");
-    QVERIFY(popup);
-    app->setBusy({ { "status", true }, { "reason", "Working" } });
-    QTRY_VERIFY(popup->property("opened").toBool());
-    QSignalSpy frames(window, &QQuickWindow::frameSwapped);
-    QTRY_VERIFY(frames.count() >= 2);
-
+    QVERIFY(window && openPopup(engine, window, "busyIndicatorView"));
     window->close();
     QTRY_VERIFY(!window->isVisible());
     Startup::shutdown(engine);
@@ -54,33 +67,20 @@ void TestShutdown::destroyWindowWithPopupOpen_data()
 {
     QTest::addColumn<QString>("document");
     QTest::addColumn<QString>("popupName");
-
-    // The application's window with its busy overlay, the way the backend opens it.
-    QTest::newRow("main window, busy overlay")
-        << QStringLiteral("qrc:/ui/MainView.qml") << QStringLiteral("busyIndicatorView");
-    // Another program's window with the same backdrop behind a library dialog.
-    QTest::newRow("second window, library dialog") << QStringLiteral(R"(
+    QTest::newRow("main window, busy overlay") << "qrc:/ui/MainView.qml" << "busyIndicatorView";
+    // Another program's window with the same backdrop behind a library dialog,
+    // set through the attached Overlay, which Qt 6 keeps too.
+    QTest::newRow("second window, library dialog") << R"(
         import QtQuick 2.9
         import QtQuick.Controls 2.3
         import ZelkDesign 1.0
         import "qrc:/ui"
-
         ApplicationWindow {
-            visible: true
-            width: 500
-            height: 400
-            // Through the attached Overlay, which Qt 6 keeps too.
-            Binding {
-                target: content.Overlay.overlay
-                property: "modal"
-                value: backdrop
-            }
+            visible: true; width: 500; height: 400
+            Binding { target: content.Overlay.overlay; property: "modal"; value: backdrop }
             Component {
                 id: backdrop
-                BluredCover {
-                    objectName: "backdropBlur"
-                    bluredTarget: content
-                }
+                BluredCover { objectName: "backdropBlur"; bluredTarget: content }
             }
             Rectangle {
                 id: content
@@ -88,41 +88,25 @@ void TestShutdown::destroyWindowWithPopupOpen_data()
                 color: "#333333"
                 ZelkLabel { anchors.centerIn: parent; text: "Content" }
             }
-            ZelkDialog {
-                objectName: "dialog"
-                modal: true
-            }
-        })") << QStringLiteral("dialog");
+            ZelkDialog { objectName: "dialog"; modal: true }
+        })" << "dialog";
 }
 
 void TestShutdown::destroyWindowWithPopupOpen()
 {
     QFETCH(QString, document);
     QFETCH(QString, popupName);
-
     QQmlEngine engine;
     Startup::prepareEngine(&engine, {});
     QQmlComponent component(&engine);
-    if (document.startsWith(QLatin1String("qrc:")))
+    if (document.startsWith("qrc:"))
         component.loadUrl(QUrl(document));
     else
         component.setData(document.toUtf8(), QUrl(QStringLiteral("qrc:/tst_shutdown/window.qml")));
     QPointer<QQuickWindow> window = qobject_cast<QQuickWindow *>(component.create());
     QVERIFY2(window, qPrintable(component.errorString()));
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    auto *popup = window->findChild<QObject *>(popupName);
-    QVERIFY(popup);
-    QSignalSpy frames(window.data(), &QQuickWindow::frameSwapped);
-    if (popupName == QLatin1String("busyIndicatorView"))
-        engine.rootContext()->contextProperty("$app").value<AppGlobal *>()->setBusy(
-            { { "status", true }, { "reason", "Working" } });
-    else
-        QMetaObject::invokeMethod(popup, "open");
-    QTRY_VERIFY(popup->property("opened").toBool());
-    QPointer<QQuickItem> backdrop = Startup::findItem(window->contentItem(), QStringLiteral("backdropBlur"));
+    QPointer<QQuickItem> backdrop = openPopup(&engine, window, popupName);
     QVERIFY(backdrop);
-    QTRY_VERIFY(!frames.isEmpty()); // the backdrop has been drawn
-
     delete window;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(window.isNull());
