@@ -16,9 +16,8 @@ int main(int argc, char *argv[])
     QQmlEngine engine;
     Startup::prepareEngine(&engine, Startup::argumentList(argc, argv));
     QQmlExpression expression(engine.rootContext(), nullptr, QStringLiteral("$params"));
-    const QVariant params = expression.evaluate();
-    const QByteArray json
-        = QJsonDocument(QJsonArray::fromStringList(params.toStringList())).toJson(QJsonDocument::Compact);
+    const QByteArray json = QJsonDocument(QJsonArray::fromStringList(expression.evaluate().toStringList()))
+                                .toJson(QJsonDocument::Compact);
     std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
     return expression.hasError() ? 1 : 0;
 }

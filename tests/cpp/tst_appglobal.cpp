@@ -41,7 +41,8 @@ void TestAppGlobal::writes_data()
 
     const auto row = [](const char *name, const char *property, const QStringList &values, int emissions,
                          const QString &stored = {}) {
-        QTest::newRow(name) << QByteArray(property) << values << emissions << (stored.isEmpty() ? values.last() : stored);
+        QTest::newRow(name) << QByteArray(property) << values << emissions
+                            << (stored.isEmpty() ? values.last() : stored);
     };
     row("language", "language", { "'en'", "'de'", "'de'" }, 1);
     const QString idle = "{status: false, reason: ''}", busy = "{status: true, reason: ''}";

@@ -1,10 +1,8 @@
-// The gallery's snapshot mode, which makes the documentation images, and
-// every published type on show in the gallery.
+// Every published type on show in the gallery.
 
 #include "galleryengine.h"
 #include "startup.h"
 
-#include <QImage>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QtTest>
@@ -40,43 +38,8 @@ class TestGallery : public QObject {
     Q_OBJECT
 
 private slots:
-    void snapshot();
     void everyPublishedTypeOnAPage();
 };
-
-// Each page's image, its own entry alone marked in the family list; and a
-// directory that cannot be made fails the run.
-void TestGallery::snapshot()
-{
-    QTemporaryDir dir;
-    QProcess gallery;
-    QFile blocker(dir.filePath("blocker"));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    gallery.start(GALLERY, { "--snapshot", dir.filePath("blocker/images") });
-    QVERIFY(gallery.waitForFinished(180000));
-    QVERIFY(gallery.exitCode() != 0 && gallery.readAllStandardError().contains("snapshot failed"));
-
-    const QDir out(dir.filePath("images/gallery"));
-    gallery.start(GALLERY, { "--snapshot", out.path() });
-    QVERIFY(gallery.waitForFinished(180000));
-    const QString errors = QString::fromLocal8Bit(gallery.readAllStandardError());
-    QVERIFY2(gallery.exitStatus() == QProcess::NormalExit && gallery.exitCode() == 0, qPrintable(errors));
-    QVERIFY2(!errors.contains("qrc:/"), qPrintable(errors)); // engine warnings name their document
-    const QStringList pages { "buttons", "toggles", "selectors", "sliders", "progress", "panels", "notations",
-        "choosers" };
-    QCOMPARE(out.entryList(QDir::Files).size(), pages.size());
-    for (int i = 0; i < pages.size(); ++i) {
-        const QImage image(out.filePath(pages.at(i) + ".png"));
-        QVERIFY2(!image.isNull(), qPrintable(pages.at(i)));
-        // Entries are 48 high, 4 apart, the first 74 from the top; the mark
-        // is a blue bar at the left edge.
-        for (int entry = 0; entry < pages.size(); ++entry) {
-            const QRgb px = image.pixel(1, 74 + 52 * entry + 24);
-            const bool marked = qAbs(qRed(px) - 0x2e) + qAbs(qGreen(px) - 0x91) + qAbs(qBlue(px) - 0xed) <= 24;
-            QVERIFY2(marked == (entry == i), qPrintable(QString("%1: entry %2").arg(pages.at(i)).arg(entry)));
-        }
-    }
-}
 
 // Each published type has a card titled with its name that holds a live
 // instance of it. The pages are built as a user builds them, by showing each.

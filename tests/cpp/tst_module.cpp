@@ -17,7 +17,7 @@ QStringList dependsLines()
     static const QRegularExpression moduleImport(
         QStringLiteral(R"(^import\s+([A-Za-z][\w.]*)\s+(\d+\.\d+)\b)"), QRegularExpression::MultilineOption);
     QMap<QString, QVersionNumber> wanted;
-    QDirIterator documents(SOURCE_DIR "/ZelkDesign", { "*.qml", "*.js" }, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator documents(MODULE_DIR, { "*.qml", "*.js" }, QDir::Files, QDirIterator::Subdirectories);
     while (documents.hasNext()) {
         QFile file(documents.next());
         // A "+qt6" folder holds what the Qt 6 build uses instead of its neighbours.
@@ -61,7 +61,7 @@ void TestModule::moduleDefinition()
     QVERIFY(head.size() > 3);
     QCOMPARE(lines.mid(0, head.size()), head);
 
-    QStringList documents = QDir(SOURCE_DIR "/ZelkDesign").entryList({ "Zelk*.qml" }, QDir::Files, QDir::Name);
+    QStringList documents = QDir(MODULE_DIR).entryList({ "Zelk*.qml" }, QDir::Files, QDir::Name);
     documents.removeOne("ZelkDesign.qml");
     documents.replaceInStrings(QRegularExpression("^(\\w+)\\.qml$"), "\\1 1.0 \\1.qml");
     lines = lines.mid(head.size());

@@ -31,8 +31,7 @@ QString readText(const QString &path)
 // and keywords are only those of the code.
 QString codeOnly(const QString &source)
 {
-    static const QRegularExpression token(
-        R"re("(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|//[^\n]*|/\*[\s\S]*?\*/)re");
+    static const QRegularExpression token(R"re("(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|//[^\n]*|/\*[\s\S]*?\*/)re");
     QString code;
     int from = 0;
     for (auto it = token.globalMatch(source); it.hasNext();) {

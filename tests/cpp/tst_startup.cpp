@@ -148,8 +148,8 @@ void TestStartup::failedStart_data()
     QTest::addColumn<QStringList>("lastLine"); // what the last line of standard error says
     QTest::newRow("DISPLAY unset") << false
                                    << QStringList { "no display could be opened", "xvfb-run", "-platform offscreen" };
-    QTest::newRow("root document broken") << true
-                                          << QStringList { "Could not create the root object of qrc:/main.qml" };
+    QTest::newRow("root document broken")
+        << true << QStringList { "Could not create the root object of qrc:/main.qml" };
 }
 
 void TestStartup::failedStart()

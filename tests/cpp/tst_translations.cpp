@@ -16,8 +16,7 @@ void TestTranslations::textsReachTranslators()
     QProcess lupdate;
     lupdate.setWorkingDirectory(SOURCE_DIR);
     lupdate.start(LUPDATE, { "-silent", "-recursive", "qml", "ZelkDesign", "-ts", dir.filePath("probe.ts") });
-    QVERIFY(lupdate.waitForFinished(60000));
-    QCOMPARE(lupdate.exitCode(), 0);
+    QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
     QFile ts(dir.filePath("probe.ts"));
     QVERIFY(ts.open(QIODevice::ReadOnly));
     QSet<QString> extracted; // "context/source"
@@ -32,8 +31,7 @@ void TestTranslations::textsReachTranslators()
     QVERIFY(extracted.contains("ZelkChooseComboBox/Automotive"));
 
     const QString literal = QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\"");
-    // A wrapped text, in the context named or else the file's own (and the
-    // start of the call, which is all that matters of it where it is shown).
+    // A wrapped text, in the context named or else the file's own.
     const QRegularExpression marked("\\b(?:(?:qsTranslate|QT_TRANSLATE_NOOP)\\s*\\(\\s*" + literal
         + "\\s*,|(?:qsTr|QT_TR_NOOP)\\s*\\()\\s*" + literal);
     // A property a person reads or hears, and the expression bound to it.
@@ -41,8 +39,8 @@ void TestTranslations::textsReachTranslators()
                                      "notation\\w*|unit|Accessible\\.name|Accessible\\.description|ToolTip\\.text)"
                                      "[ \t]*:[ \t]*(.+)$",
         QRegularExpression::MultilineOption);
-    // Placeholders that the library shows as written in any language, for
-    // its users to replace; the views have none.
+    // Placeholders the library shows as written in any language, for its
+    // users to replace; the views have none.
     const QStringList plainLibraryTexts = { "New Project", "Calibrating", "Browse", "Please choose a file", "a.", "-",
         "High Detail", "Medium Detail", "Low Detail" };
     for (const QString root : { "/qml", "/ZelkDesign" }) {
@@ -65,8 +63,7 @@ void TestTranslations::textsReachTranslators()
                      shown.hasNext();) {
                     const QString text = shown.next().captured(1);
                     QVERIFY2(text.isEmpty() || (root == "/ZelkDesign" && plainLibraryTexts.contains(text)),
-                        qPrintable(
-                            source.fileName() + " shows an untranslatable text: " + match.captured(0).trimmed()));
+                        qPrintable(source.fileName() + " shows an untranslatable text: " + match.captured(0)));
                 }
             }
         }

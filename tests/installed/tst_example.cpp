@@ -27,7 +27,8 @@ void TestExample::firstFrameWithoutWarnings()
         example.kill();
         example.waitForFinished();
     });
-    const xcb_window_t window = XWindow::start(example, c.get(), EXAMPLE_DIR "/carried-install/bin/settings-example", {});
+    const xcb_window_t window
+        = XWindow::start(example, c.get(), EXAMPLE_DIR "/carried-install/bin/settings-example", {});
     QVERIFY2(window != XCB_WINDOW_NONE, example.readAll().constData());
     // Before its first frame the window shows one plain colour.
     QTRY_VERIFY_WITH_TIMEOUT(

@@ -4,11 +4,7 @@
 #include "startup.h"
 #include "testsupport.h"
 
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QQmlEngine>
 #include <QQuickStyle>
-#include <QStringList>
 #include <QtQml>
 #include <QtQuickTest>
 #include <QtTest/private/qtestlog_p.h>
@@ -47,14 +43,11 @@ public slots:
         engine->setOutputWarningsToStandardError(false);
         connect(engine, &QQmlEngine::warnings, engine, &reportEngineWarnings);
         Startup::prepareEngine(engine, {});
-        // A host application's own choice of style, made after the library's
-        // start-up pinned the plain one, for the runs that check the library
-        // does not change with it (tst_hoststyle).
+        // A host application's own style, chosen after the start-up pinned the plain one.
         const QString hostStyle = qEnvironmentVariable("ORVANE_HOST_STYLE");
         if (!hostStyle.isEmpty())
             QQuickStyle::setStyle(hostStyle);
-        // The installed-copy pass: an import directory searched before qrc:/,
-        // so `import ZelkDesign` loads the files another application gets.
+        // The installed-copy pass: `import ZelkDesign` loads the installed files.
         const QString installed = qEnvironmentVariable("ORVANE_QML_IMPORT_FIRST");
         if (!installed.isEmpty()) {
             if (!QFileInfo::exists(installed + QStringLiteral("/ZelkDesign/qmldir")))
