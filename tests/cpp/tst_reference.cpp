@@ -1,6 +1,6 @@
-// The API reference (docs/reference.md) against the library's documents: a
-// control or member added, removed or renamed on one side only, or a changed
-// base type, fails; so does an example that no longer loads.
+// The API reference (docs/reference.md) against the library's documents and
+// qmldir: a control or member added, removed or renamed on one side only, or
+// a changed base type, fails; so does an example that no longer loads.
 
 #include "startup.h"
 
@@ -130,6 +130,10 @@ void TestReference::sectionsMatchDocuments()
     names.replaceInStrings(QRegularExpression("\\.qml$"), QString());
     QVERIFY(names.contains("ZelkDesign") && names.size() > 1);
     QCOMPARE(m_sections.keys(), names);
+    // A document qmldir does not publish is a control nobody can import.
+    QStringList published = Startup::publishedTypes() << "ZelkDesign";
+    published.sort();
+    QCOMPARE(published, names);
 }
 
 void TestReference::membersMatch_data()
