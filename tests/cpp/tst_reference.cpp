@@ -27,8 +27,7 @@ QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// Strings emptied and comments dropped (their line breaks kept), so braces
-// and keywords are only those of the code.
+// Strings emptied and comments dropped, line breaks kept.
 QString codeOnly(const QString &source)
 {
     static const QRegularExpression token(R"re("(?:[^"\\\n]|\\.)*"|'(?:[^'\\\n]|\\.)*'|//[^\n]*|/\*[\s\S]*?\*/)re");
@@ -68,9 +67,8 @@ Api declared(const QString &moduleDir, const QString &fileName)
     return api;
 }
 
-// "### Name" sections: the "- Extends:" line's first backquoted word, the
-// first column of the tables headed Property, Signal or Function, and the
-// ```qml examples.
+// "### Name" sections: the "- Extends:" type, the first column of Property,
+// Signal and Function tables, and the ```qml examples.
 QMap<QString, Api> documented(const QString &markdown)
 {
     static const QRegularExpression extendsRe(R"(^- Extends:[^`]*`([\w.]+)`)");
@@ -114,6 +112,7 @@ class TestReference : public QObject {
 
 private slots:
     void sectionsMatchDocuments();
+    void galleryShowsEveryType();
     void membersMatch_data();
     void membersMatch();
     void examplesLoad_data();
@@ -134,6 +133,21 @@ void TestReference::sectionsMatchDocuments()
     QStringList published = Startup::publishedTypes() << "ZelkDesign";
     published.sort();
     QCOMPARE(published, names);
+}
+
+// The gallery, which illustrates the reference: a card for each published type.
+void TestReference::galleryShowsEveryType()
+{
+    QString gallery;
+    for (const QString &page : QDir(SOURCE_DIR "/gallery/qml").entryList({ "*Page.qml" }))
+        gallery += readText(SOURCE_DIR "/gallery/qml/" + page);
+    QStringList missing;
+    for (const QString &type : Startup::publishedTypes()) {
+        if (!gallery.contains("title: \"" + type + '"')
+            || !gallery.contains(QRegularExpression("\\b" + type + "\\s*\\{")))
+            missing << type;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable("no gallery card shows " + missing.join(", ")));
 }
 
 void TestReference::membersMatch_data()

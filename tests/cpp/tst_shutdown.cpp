@@ -1,6 +1,6 @@
 // Ending the program, or only a window, with the busy overlay open (every
-// modal popup shares its blurred backdrop). A crash, a double deletion or (in
-// the sanitizer build) a leak fails the test.
+// modal popup shares its backdrop). A crash, a double deletion or (sanitized)
+// a leak fails the test.
 
 #include "appglobal.h"
 #include "startup.h"
@@ -54,10 +54,8 @@ void TestShutdown::closeWithPopupOpen()
     QVERIFY(app.isNull()); // the engine took the backend with it
 }
 
-// A program may destroy one of its windows while a modal popup is open in it
-// (a secondary window, a test's window): the popup lets go of the window's
-// backdrop, which Qt deletes later, once the window is gone. Nothing of the
-// backdrop may still refer to the window then.
+// A program may destroy a window while a modal popup is open in it: the
+// backdrop, deleted later, may then refer to the window no more.
 void TestShutdown::destroyWindowWithPopupOpen()
 {
     QQmlEngine engine;

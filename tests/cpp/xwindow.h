@@ -3,9 +3,6 @@
 
 #pragma once
 
-#include <QGuiApplication>
-#include <QImage>
-#include <QProcess>
 #include <QScreen>
 #include <QtTest>
 #include <xcb/xcb.h>
@@ -21,8 +18,7 @@ inline xcb_atom_t atom(xcb_connection_t *c, const char *name)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-// The process's mapped top-level window: on a shared display another program
-// may show one of the same title.
+// The process's mapped top-level window.
 inline xcb_window_t find(xcb_connection_t *c, qint64 pid)
 {
     const QScopedPointer<xcb_query_tree_reply_t, FreeReply> tree(
@@ -67,7 +63,6 @@ inline QImage grab(xcb_window_t window)
 }
 
 using Connection = std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)>;
-
 inline Connection connect()
 {
     return Connection(xcb_connect(nullptr, nullptr), &xcb_disconnect);

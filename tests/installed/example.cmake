@@ -1,7 +1,5 @@
 # Builds the example against the staged package from scratch and installs it
 # with its copy of the module.
-#   cmake -DSOURCE=<example> -DBINARY=<dir> -DSTAGE=<prefix> -DPACKAGE_DIR=<stage package dir>
-#         -DGENERATOR=<generator> -DCXX=<compiler> -DQT_DIR=<Qt's CMake dir> -P example.cmake
 cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${BINARY}")
 execute_process(COMMAND "${CMAKE_COMMAND}" -S "${SOURCE}" -B "${BINARY}/carried" -G "${GENERATOR}"

@@ -1,8 +1,6 @@
 # The library's install: its module as in the source tree, exactly the fonts
 # and images its documents name, the font licences and its CMake package. The
 # application's: the program, and none of that.
-#   cmake -DSOURCE_DIR=<src> -DLIBRARY_STAGE=<stage> -DAPP_STAGE=<stage>
-#         -DQMLDIR=<import dir> -DCMAKEDIR=<package dir> -DAPP=<bin/orvane-tool> -P layout.cmake
 cmake_minimum_required(VERSION 3.25)
 # A "+qt6" folder holds documents of the Qt 6 copy only; shaders install compiled.
 file(GLOB_RECURSE expected RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/ZelkDesign/*")

@@ -1,5 +1,5 @@
-// Qt Quick Test runner that starts every engine exactly as the application
-// does, and turns any QML warning a test did not announce into a failure.
+// Qt Quick Test runner that starts every engine as the application does, and
+// fails a test on any QML warning it did not announce.
 
 #include "startup.h"
 #include "testsupport.h"
@@ -14,10 +14,8 @@ namespace {
 
 QStringList strayWarnings;
 
-// The engine's own printing is switched off and its warnings are re-issued
-// here, so that Qt Test's handler (installed only once a test case starts
-// logging) sees them first: a warning a test announced with ignoreWarning()
-// is consumed there, and the shrinking list of pending ignores tells us so.
+// Re-issued through Qt Test's handler, which consumes a warning announced
+// with ignoreWarning(): the shrinking count of pending ignores tells so.
 void reportEngineWarnings(const QList<QQmlError> &errors)
 {
     for (const QQmlError &error : errors) {

@@ -2,7 +2,7 @@
 // the library: it must show its window, draw a first frame, print no warning
 // and quit with status 0 when closed.
 
-#include "../cpp/xwindow.h"
+#include "xwindow.h"
 
 class TestExample : public QObject {
     Q_OBJECT
@@ -27,8 +27,7 @@ void TestExample::firstFrameWithoutWarnings()
         example.kill();
         example.waitForFinished();
     });
-    const xcb_window_t window
-        = XWindow::start(example, c.get(), EXAMPLE_DIR "/carried-install/bin/settings-example", {});
+    const xcb_window_t window = XWindow::start(example, c.get(), EXAMPLE, {});
     QVERIFY2(window != XCB_WINDOW_NONE, example.readAll().constData());
     // Before its first frame the window shows one plain colour.
     QTRY_VERIFY_WITH_TIMEOUT(
