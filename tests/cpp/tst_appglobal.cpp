@@ -83,7 +83,6 @@ void TestAppGlobal::writes()
     QVariant expected = QQmlExpression(engine.rootContext(), nullptr, "(" + stored + ")").evaluate();
     if (expected.userType() == qMetaTypeId<QJSValue>())
         expected = expected.value<QJSValue>().toVariant();
-    // Maps strictly; a script's number is stored as the property's type.
     const auto shown
         = [&p](const QVariant &v) { return p.userType() == QMetaType::QVariantMap ? typed(v) : v.toString(); };
     QCOMPARE(shown(p.read(app)), shown(expected));
