@@ -1,14 +1,10 @@
-// Qt Quick Test runner that starts every engine exactly as the application
-// does, and turns any QML warning a test did not announce into a failure.
+// Qt Quick Test runner that starts every engine as the application does, and
+// fails a test on any QML warning it did not announce.
 
 #include "startup.h"
 #include "testsupport.h"
 
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QQmlEngine>
 #include <QQuickStyle>
-#include <QStringList>
 #include <QtQml>
 #include <QtQuickTest>
 #include <QtTest/private/qtestlog_p.h>
@@ -18,10 +14,8 @@ namespace {
 
 QStringList strayWarnings;
 
-// The engine's own printing is switched off and its warnings are re-issued
-// here, so that Qt Test's handler (installed only once a test case starts
-// logging) sees them first: a warning a test announced with ignoreWarning()
-// is consumed there, and the shrinking list of pending ignores tells us so.
+// Re-issued through Qt Test's handler, which consumes a warning announced
+// with ignoreWarning(): the shrinking count of pending ignores tells so.
 void reportEngineWarnings(const QList<QQmlError> &errors)
 {
     for (const QQmlError &error : errors) {
@@ -47,14 +41,11 @@ public slots:
         engine->setOutputWarningsToStandardError(false);
         connect(engine, &QQmlEngine::warnings, engine, &reportEngineWarnings);
         Startup::prepareEngine(engine, {});
-        // A host application's own choice of style, made after the library's
-        // start-up pinned the plain one, for the runs that check the library
-        // does not change with it (tst_hoststyle).
+        // A host application's own style, chosen after the start-up pinned the plain one.
         const QString hostStyle = qEnvironmentVariable("ORVANE_HOST_STYLE");
         if (!hostStyle.isEmpty())
             QQuickStyle::setStyle(hostStyle);
-        // The installed-copy pass: an import directory searched before qrc:/,
-        // so `import ZelkDesign` loads the files another application gets.
+        // The installed-copy pass: `import ZelkDesign` loads the installed files.
         const QString installed = qEnvironmentVariable("ORVANE_QML_IMPORT_FIRST");
         if (!installed.isEmpty()) {
             if (!QFileInfo::exists(installed + QStringLiteral("/ZelkDesign/qmldir")))

@@ -1,9 +1,7 @@
 import QtQuick 2.9
 import QtTest 1.2
 
-// The runner fails a test on a QML warning it was not told of (the harness
-// tests registered to fail show that); one announced with ignoreWarning()
-// passes.
+// A QML warning announced with ignoreWarning() passes (harness/ shows the other side).
 TestCase {
     name: "Harness"
 

@@ -1,8 +1,7 @@
 import QtQuick 2.9
 import QtTest 1.2
 
-// Run by CTest with WILL_FAIL: a TypeError the test did not announce must
-// fail the run even though every assertion holds.
+// Run by CTest with WILL_FAIL: an unannounced TypeError fails the run.
 TestCase {
     name: "StrayWarning"
 
