@@ -5,6 +5,6 @@
 set -euo pipefail
 build=${1:-build}
 mkdir -p docs/screenshots
-for shot in tests/qml/screenshots/shot_*.qml; do
+for shot in tools/screenshots/shot_*.qml; do
     "$build/tests/qmltests" -input "$shot"
 done

@@ -41,6 +41,13 @@ QColor TestSupport::pixel(QQuickItem *item, qreal x, qreal y) const
     return QColor::fromRgba(m_image.pixel(p));
 }
 
+// Largest difference of any channel, alpha too.
+static int channelDifference(QRgb a, QRgb b)
+{
+    return std::max({ qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)),
+        qAbs(qAlpha(a) - qAlpha(b)) });
+}
+
 static QColor toColor(const QVariant &value)
 {
     return value.userType() == QMetaType::QString ? QColor(value.toString()) : value.value<QColor>();
@@ -50,9 +57,7 @@ bool TestSupport::near(const QVariant &first, const QVariant &second, int tolera
 {
     const QColor a = toColor(first);
     const QColor b = toColor(second);
-    return a.isValid() && b.isValid() && qAbs(a.red() - b.red()) <= tolerance
-        && qAbs(a.green() - b.green()) <= tolerance && qAbs(a.blue() - b.blue()) <= tolerance
-        && qAbs(a.alpha() - b.alpha()) <= tolerance;
+    return a.isValid() && b.isValid() && channelDifference(a.rgba(), b.rgba()) <= tolerance;
 }
 
 QColor TestSupport::average(QQuickItem *item, qreal x, qreal y, qreal width, qreal height) const
@@ -87,10 +92,8 @@ int TestSupport::largestDifference(QQuickItem *item, QQuickItem *reference) cons
         for (int px = from.x(); px < to.x(); ++px) {
             if (!m_image.valid(px, py) || !m_image.valid(px + shift.x(), py + shift.y()))
                 return -1;
-            const QRgb a = m_image.pixel(px, py);
-            const QRgb b = m_image.pixel(px + shift.x(), py + shift.y());
-            largest = std::max({ largest, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
-                qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b)) });
+            largest = std::max(
+                largest, channelDifference(m_image.pixel(px, py), m_image.pixel(px + shift.x(), py + shift.y())));
         }
     }
     return largest;
@@ -127,10 +130,7 @@ QVariantMap TestSupport::mirrorDifference(
             for (int dx = -slack; dx <= slack; ++dx) {
                 if (!m_image.valid(mx + dx, my))
                     continue;
-                const QRgb b = m_image.pixel(mx + dx, my);
-                difference = std::min(difference,
-                    std::max({ qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)),
-                        qAbs(qAlpha(a) - qAlpha(b)) }));
+                difference = std::min(difference, channelDifference(a, m_image.pixel(mx + dx, my)));
             }
             if (difference > largest) {
                 largest = difference;
@@ -192,12 +192,8 @@ int TestSupport::differenceFromFile(QQuickItem *item, const QString &path) const
         return -1;
     int largest = 0;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb a = image.pixel(x, y);
-            const QRgb b = saved.pixel(x, y);
-            largest = std::max({ largest, qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
-                qAbs(qBlue(a) - qBlue(b)), qAbs(qAlpha(a) - qAlpha(b)) });
-        }
+        for (int x = 0; x < image.width(); ++x)
+            largest = std::max(largest, channelDifference(image.pixel(x, y), saved.pixel(x, y)));
     }
     return largest;
 }
@@ -325,12 +321,6 @@ QString TestSupport::environment(const QString &name, const QString &fallback) c
 {
     const QString value = qEnvironmentVariable(qPrintable(name));
     return value.isEmpty() ? fallback : value;
-}
-
-QString TestSupport::fileText(const QString &path) const
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 void TestSupport::useGreyText() const

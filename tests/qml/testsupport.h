@@ -49,7 +49,7 @@ public:
     // another size, so a drawing of another size never passes.
     Q_INVOKABLE int differenceFromFile(QQuickItem *item, const QString &path) const;
     Q_INVOKABLE bool writeFile(const QString &path, const QString &text) const;
-    // The file's text, or an empty string when it cannot be read.
+    // The text of a file or resource (":/..." or a path), empty when unreadable.
     Q_INVOKABLE QString readFile(const QString &path) const;
     // The Qt Quick Controls style in force in this process.
     Q_INVOKABLE QString styleName() const;
@@ -85,8 +85,6 @@ public:
     // A variable of the process environment, or the fallback when it is unset
     // or empty: lets a long-running test take a seed or a size from outside.
     Q_INVOKABLE QString environment(const QString &name, const QString &fallback = QString()) const;
-    // The text of a file or resource (":/..." or a path), empty when unreadable.
-    Q_INVOKABLE QString fileText(const QString &path) const;
     // Text made from now on draws with grey antialiasing, whose edges carry
     // no hue of their own (distance-field text here fringes in colour): for
     // tests that sort pixels by hue.

@@ -160,7 +160,8 @@ TestCase {
         // As far apart as they fit, since labels and glows may reach out of a control.
         var side = 2 * made.subjectCell.width + 10 <= testCase.width;
         made.subjectCell.y = 20;
-        made.twinCell.x = side ? Math.max(made.subjectCell.width + 10, testCase.width - made.twinCell.width) : 0;
+        // On a whole pixel, so that a box of fractional width covers as many pixels as its twin.
+        made.twinCell.x = side ? Math.floor(Math.max(made.subjectCell.width + 10, testCase.width - made.twinCell.width)) : 0;
         made.twinCell.y = side ? 20 : 50 + made.subjectCell.height;
         verify(made.twinCell.y + made.twinCell.height <= testCase.height, "both fit the window");
         waitForRendering(made.twin);

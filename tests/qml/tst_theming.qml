@@ -168,7 +168,7 @@ TestCase {
 
     // The catalogue covers the module's types, no more and no fewer.
     function test_catalogueCoversTheModule() {
-        var published = TestSupport.fileText(":/ZelkDesign/qmldir").split("\r\n").map(function(line) { return line.split(" "); })
+        var published = TestSupport.readFile(":/ZelkDesign/qmldir").split("\r\n").map(function(line) { return line.split(" "); })
             .filter(function(fields) { return fields.length === 3 && /\.qml$/.test(fields[2]); }).map(function(fields) { return fields[0]; });
         compare(Object.keys(Catalogue.types).sort(), published.sort());
     }

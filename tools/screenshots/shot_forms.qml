@@ -1,10 +1,10 @@
 import QtQuick 2.9
 import QtTest 1.2
 import OrvaneTest 1.0
-import "../forms"
+import "../../tests/qml/forms"
 
 // Not a test: saves the forms' screenshots for docs/screenshots/ (see
-// tools/forms-screenshots.sh).
+// tools/view-screenshots.sh).
 TestCase {
     id: testCase
     name: "FormScreenshots"
