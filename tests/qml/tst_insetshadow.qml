@@ -65,8 +65,7 @@ TestCase {
     }
 
     function test_matches(data) {
-        var look = { radius: 0, fill: "#262626", blur: 10, dx: 2, dy: 5, shade: "#aa000000" };
-        Object.keys(data).forEach(function(key) { look[key] = data[key]; });
+        var look = Object.assign({ radius: 0, fill: "#262626", blur: 10, dx: 2, dy: 5, shade: "#aa000000" }, data);
         var reference = createTemporaryObject(well, testCase, { x: 10, y: 10, reference: true, look: look });
         var candidate = createTemporaryObject(well, testCase, { x: data.width + 30, y: 10, reference: false, look: look });
         waitForRendering(candidate);
