@@ -63,10 +63,7 @@ TestCase {
         width: source.width
         height: source.height
         visible: false
-        fragmentShader: "
-            varying highp vec2 qt_TexCoord0;
-            uniform sampler2D source;
-            uniform highp vec2 texel;
+        fragmentShader: "varying highp vec2 qt_TexCoord0; uniform sampler2D source; uniform highp vec2 texel;
             void main() {
                 highp vec4 sum = vec4(0.0);
                 highp float total = 0.0;
@@ -97,13 +94,8 @@ TestCase {
                 property variant source: exactBlur
                 property size stretch: Qt.size(exactRoot.width / (exactRoot.width + 2), exactRoot.height / (exactRoot.height + 2))
                 anchors.fill: parent
-                fragmentShader: "
-                    varying highp vec2 qt_TexCoord0;
-                    uniform sampler2D source;
-                    uniform highp vec2 stretch;
-                    void main() {
-                        gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0);
-                    }"
+                fragmentShader: "varying highp vec2 qt_TexCoord0; uniform sampler2D source; uniform highp vec2 stretch;
+                    void main() { gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0); }"
             }
         }
     }
