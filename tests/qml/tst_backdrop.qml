@@ -1,5 +1,4 @@
 import QtQuick 2.9
-import QtQuick.Window 2.2
 import QtTest 1.2
 import QtGraphicalEffects 1.0
 import ZelkDesign 1.0
@@ -27,10 +26,7 @@ TestCase {
         Rectangle {
             property bool page
 
-            gradient: Gradient {
-                GradientStop { position: 0.0; color: "#222222" }
-                GradientStop { position: 1.0; color: "#1a1a1a" }
-            }
+            gradient: Gradient { GradientStop { position: 0.0; color: "#222222" } GradientStop { position: 1.0; color: "#1a1a1a" } }
             Item {
                 anchors.fill: parent
                 visible: !parent.page
@@ -67,10 +63,7 @@ TestCase {
         width: source.width
         height: source.height
         visible: false
-        fragmentShader: "
-            varying highp vec2 qt_TexCoord0;
-            uniform sampler2D source;
-            uniform highp vec2 texel;
+        fragmentShader: "varying highp vec2 qt_TexCoord0; uniform sampler2D source; uniform highp vec2 texel;
             void main() {
                 highp vec4 sum = vec4(0.0);
                 highp float total = 0.0;
@@ -95,27 +88,14 @@ TestCase {
             property Item target
 
             ShaderEffectSource { id: exactSnapshot; anchors.fill: parent; visible: false; live: false; sourceItem: exactRoot.target }
-            ShaderEffectSource {
-                id: exactRows
-                anchors.fill: parent; visible: false; live: false
-                sourceItem: ExactPass { source: exactSnapshot; direction: Qt.point(1, 0) }
-            }
-            ShaderEffectSource {
-                id: exactBlur
-                anchors.fill: parent; visible: false; live: false
-                sourceItem: ExactPass { source: exactRows; direction: Qt.point(0, 1) }
-            }
+            ShaderEffectSource { id: exactRows; anchors.fill: parent; visible: false; live: false; sourceItem: ExactPass { source: exactSnapshot; direction: Qt.point(1, 0) } }
+            ShaderEffectSource { id: exactBlur; anchors.fill: parent; visible: false; live: false; sourceItem: ExactPass { source: exactRows; direction: Qt.point(0, 1) } }
             ShaderEffect {
                 property variant source: exactBlur
                 property size stretch: Qt.size(exactRoot.width / (exactRoot.width + 2), exactRoot.height / (exactRoot.height + 2))
                 anchors.fill: parent
-                fragmentShader: "
-                    varying highp vec2 qt_TexCoord0;
-                    uniform sampler2D source;
-                    uniform highp vec2 stretch;
-                    void main() {
-                        gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0);
-                    }"
+                fragmentShader: "varying highp vec2 qt_TexCoord0; uniform sampler2D source; uniform highp vec2 stretch;
+                    void main() { gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0); }"
             }
         }
     }
@@ -123,14 +103,6 @@ TestCase {
     Component { id: cover; BluredCover {} }
 
     Component { id: mainView; MainView {} }
-
-    function waitFrames(count) {
-        var window = testCase.Window.window, swapped = 0;
-        function onSwapped() { ++swapped; }
-        window.frameSwapped.connect(onSwapped);
-        tryVerify(function() { window.update(); return swapped >= count; });
-        window.frameSwapped.disconnect(onSwapped);
-    }
 
     // The settled backdrop beside the recursive blur, within 10 levels on
     // every pixel, 3 on the mean of every 100 px square and 1 on the mean of
@@ -143,16 +115,14 @@ TestCase {
     // rounds to 8 bits, and how far a sharp feature's blur is spread a little
     // varies with where it falls between the quarter-size texels.
     function test_matches_data() {
-        var rows = [];
-        [{ tag: "sharp shapes", page: false, width: 600, height: 600 },
-         { tag: "sharp shapes, sizes not a multiple of four", page: false, width: 597, height: 450 },
-         { tag: "selection page", page: true, width: 600, height: 600 }].forEach(function(row) {
-            // Qt 6's copy of the recursive blur rounds one level further from the exact blur at odd sizes.
-            var recursive = TestSupport.environment("ORVANE_QT_MAJOR") === "6" ? 11 : 10;
-            rows.push(Object.assign({}, row, { tag: row.tag + " against the recursive blur", reference: reference, tolerance: recursive }));
-            rows.push(Object.assign({}, row, { tag: row.tag + " against the exact Gaussian", reference: exactGaussian, tolerance: 4 }));
-        });
-        return rows;
+        // Qt 6's copy of the recursive blur rounds one level further from the exact blur at odd sizes.
+        var recursive = TestSupport.environment("ORVANE_QT_MAJOR") === "6" ? 11 : 10;
+        return [["sharp shapes", false, 600, 600], ["sharp shapes, sizes not a multiple of four", false, 597, 450], ["selection page", true, 600, 600]]
+            .reduce(function(rows, r) {
+                return rows.concat([[" against the recursive blur", reference, recursive], [" against the exact Gaussian", exactGaussian, 4]].map(function(to) {
+                    return { tag: r[0] + to[0], page: r[1], width: r[2], height: r[3], reference: to[1], tolerance: to[2] };
+                }));
+            }, []);
     }
 
     function test_matches(data) {
@@ -163,7 +133,8 @@ TestCase {
         var candidate = createTemporaryObject(cover, testCase, Object.assign({ x: 620, bluredTarget: picture }, size));
         tryVerify(function() { return (!old.blur || old.blur.progress >= 1) && candidate.progress >= 1; }, 20000, "both settle");
         // The recursive blur shows its last iteration a frame after it counts it.
-        waitFrames(2);
+        var frames = TestSupport.frames(candidate);
+        tryVerify(function() { return TestSupport.frames(candidate) >= frames + 2; });
         verify(TestSupport.grab(candidate));
         var difference = TestSupport.largestDifference(candidate, old);
         verify(difference >= 0 && difference <= data.tolerance, "largest channel difference " + difference);
@@ -187,11 +158,9 @@ TestCase {
         var window = createTemporaryObject(mainView, testCase);
         tryCompare(window, "visible", true);
         // Fixed in place, so that stretching the old picture would move it.
-        var square = createTemporaryQmlObject("import QtQuick 2.9; Rectangle { x: 500; y: 300; width: 100; height: 100; color: 'white' }",
-                                              findChild(window.contentItem, "backgroundRect"));
+        var square = createTemporaryQmlObject("import QtQuick 2.9; Rectangle { x: 500; y: 300; width: 100; height: 100; color: 'white' }", findChild(window.contentItem, "backgroundRect"));
         waitForRendering(window.contentItem);
-        var popup = createTemporaryQmlObject("import QtQuick.Controls 2.3; Popup { Overlay.modal: null; modal: true; visible: true }",
-                                             window.contentItem);
+        var popup = createTemporaryQmlObject("import QtQuick.Controls 2.3; Popup { Overlay.modal: null; modal: true; visible: true }", window.contentItem);
         var backdrop = null, computed = 0;
         tryVerify(function() { backdrop = findChild(window.contentItem.parent, "backdropBlur"); return backdrop && backdrop.progress >= 1; },
                   5000, "the backdrop settles");

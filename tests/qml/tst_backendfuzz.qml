@@ -72,25 +72,21 @@ TestCase {
         tryCompare(window, "visible", true);
         o = { busy: findChild(window.contentItem, "busyIndicatorView"), progress: findChild(window.contentItem, "progressView") };
         var busyBar = findChild(o.busy.contentItem, "busyProgressBar"), segment = findChild(busyBar, "indicatorBack");
-        var bar = findChild(o.progress.contentItem, "progressProgressBar");
-        var fill = findChild(bar, "progressBarControl"), badge = findChild(bar, "valueText");
-        waitForRendering(window.contentItem);
+        var bar = findChild(o.progress.contentItem, "progressProgressBar"), fill = findChild(bar, "progressBarControl"), badge = findChild(bar, "valueText");
         var bothOpen = 0;
+        waitForRendering(window.contentItem);
         for (var step = 1; step <= steps; ++step) {
             var where = "seed " + seed + ", step " + step + ": ";
             var r = random();
-            if (r < 0.3) {
+            if (r < 0.3)
                 $app.busy = map({ status: flag, reason: oddString });
-            } else if (r < 0.6) {
+            else if (r < 0.6)
                 $app.progressInfo = map({ visible: flag, title: oddString, from: number, to: number });
-            } else if (r < 0.9) {
+            else if (r < 0.9) {
                 ignoreWarning("Floating point comparison needs context sanity check");
                 $app.progressValue = random() < 0.5 ? number() : pick([NaN, Infinity, -Infinity, 1e300, -1e300, -5, 1e9]);
-            } else {
-                var language = String(anyValue());
-                $app.language = language;
-                compare($app.language, language, where + "language");
-            }
+            } else
+                compare($app.language = String(anyValue()), $app.language, where + "language");
             var busyOpen = $app.busy.status === true, progressOpen = $app.progressInfo.visible === true;
             compare([o.busy.visible, o.busy.opened, o.progress.visible, o.progress.opened, busyBar.title, bar.title],
                     [busyOpen, busyOpen, progressOpen, progressOpen, shown($app.busy.reason), shown($app.progressInfo.title)],

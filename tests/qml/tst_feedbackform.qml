@@ -22,8 +22,7 @@ TestCase {
     }
 
     function openForm(urls) {
-        host = createTemporaryObject(hostComponent, testCase);
-        var form = host.feedback;
+        var form = (host = createTemporaryObject(hostComponent, testCase)).feedback;
         form.open();
         tryCompare(form, "opened", true);
         form.addFiles(urls);

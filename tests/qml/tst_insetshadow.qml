@@ -33,11 +33,7 @@ TestCase {
             width: look.width
             height: look.height
 
-            Item {
-                id: fill
-                anchors.fill: parent
-                Rectangle { anchors.fill: parent; anchors.margins: 1; radius: wellRoot.look.radius; color: wellRoot.look.fill }
-            }
+            Item { id: fill; anchors.fill: parent; Rectangle { anchors.fill: parent; anchors.margins: 1; radius: wellRoot.look.radius; color: wellRoot.look.fill } }
             InnerShadow {
                 anchors.fill: fill; visible: wellRoot.reference; source: fill; cached: true; smooth: true; samples: 32
                 radius: wellRoot.look.blur; horizontalOffset: wellRoot.look.dx; verticalOffset: wellRoot.look.dy; color: wellRoot.look.shade
@@ -65,8 +61,7 @@ TestCase {
     }
 
     function test_matches(data) {
-        var look = { radius: 0, fill: "#262626", blur: 10, dx: 2, dy: 5, shade: "#aa000000" };
-        Object.keys(data).forEach(function(key) { look[key] = data[key]; });
+        var look = Object.assign({ radius: 0, fill: "#262626", blur: 10, dx: 2, dy: 5, shade: "#aa000000" }, data);
         var reference = createTemporaryObject(well, testCase, { x: 10, y: 10, reference: true, look: look });
         var candidate = createTemporaryObject(well, testCase, { x: data.width + 30, y: 10, reference: false, look: look });
         waitForRendering(candidate);
@@ -89,8 +84,8 @@ TestCase {
 
     function test_uniforms(data) {
         if (data.deviation)
-            fuzzyCompare(ShadowMath.deviation(data.deviation[0], data.deviation[1]), data.near, 0.02);
+            fuzzyCompare(ShadowMath.deviation.apply(null, data.deviation), data.near, 0.02);
         else
-            compare(ShadowMath.cornerRadius(data.corner[0], data.corner[1], data.corner[2], data.corner[3]), data.equals);
+            compare(ShadowMath.cornerRadius.apply(null, data.corner), data.equals);
     }
 }

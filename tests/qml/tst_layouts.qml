@@ -13,17 +13,10 @@ TestCase {
     width: 1600
     height: 600
 
-    ListModel {
-        id: threeSteps
-        ListElement { name: "Scan"; info: "Done" }
-        ListElement { name: "Align"; info: "" }
-        ListElement { name: "Export"; info: "12 files" }
-    }
-
     Component { id: hSlider; ZelkHSlider { Layout.fillWidth: true } }
     Component { id: vSlider; ZelkVSlider {} }
     Component { id: pureSlider; ZelkHPureSlider {} }
-    Component { id: stepBar; ZelkStepBar { margins: 20; currentStep: 1; model: threeSteps } }
+    Component { id: stepBar; ZelkStepBar { margins: 20; currentStep: 1; model: ListModel { ListElement { name: "Scan"; info: "Done" } ListElement { name: "Align"; info: "" } ListElement { name: "Export"; info: "12 files" } } } }
 
     // Outlive the controls made in them, which anchor to their parents.
     RowLayout { id: row; spacing: 0 }

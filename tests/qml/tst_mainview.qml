@@ -23,8 +23,7 @@ TestCase {
         $app.busy = { "status": false, "reason": "" };
         $app.progressInfo = { "visible": false, "title": "", "from": 0, "to": 100 };
         $app.progressValue = 0;
-        if (popup)
-            popup.close();
+        if (popup) popup.close();
         popup = null;
     }
 
@@ -43,6 +42,12 @@ TestCase {
         w.progressBar = findChild(w.progress.contentItem, "progressProgressBar");
         w.badge = findChild(w.progressBar, "valueText");
         return window;
+    }
+
+    function resize(width, height) {
+        w.window.width = width;
+        w.window.height = height;
+        tryVerify(function() { return w.window.contentItem.width === width && w.window.contentItem.height === height; });
     }
 
     function item(name, window) { return findChild((window || w.window).contentItem, name); }
@@ -76,30 +81,42 @@ TestCase {
         }, 3000, "look of tab " + current);
     }
 
-    // At its least size the window shows page 0 whole, and both overlays'
-    // bars with their badges, the progress one apart above the busy one over
-    // a single backdrop that leaves both titles readable. Next with nothing
-    // ticked warns and stays; the steps follow the list's order, whatever the
+    // At its least size the window shows page 0 whole. The busy cycle runs
+    // only while its overlay is open; the backdrop blurs and darkens the window
+    // and goes with the overlays; both bars show whole with their badges, the
+    // progress one apart above the busy one, both titles readable; each
+    // overlay follows its own value, and a value written before the range it
+    // belongs to is applied again once the range arrives. Next with nothing
+    // ticked warns and stays, in a box centred in the window (not the page)
+    // until dragged, and centred again when it opens anew; the steps follow the list's order, whatever the
     // order of the ticks, on tabs whose names fit; Next on the last finishes.
     function test_byMouse() {
         var window = createWindow(), list = item("swipeView").contentItem;
         // Qt grows the swipe view's hidden highlight at 400 px/s, syncing a
         // frame on every step for seconds after start and each resize.
         compare(list.highlightItem.width, list.width);
-        window.width = window.minimumWidth;
-        window.height = window.minimumHeight;
-        tryCompare(window.contentItem, "height", window.minimumHeight);
+        resize(window.minimumWidth, window.minimumHeight);
+        // A sharp white edge to watch: blurring spreads it, darkening dims it.
+        createTemporaryQmlObject("import QtQuick 2.9; Rectangle { x: 100; y: 100; width: 200; height: 200; color: 'white' }", w.background);
         waitForRendering(window.contentItem);
-        compare([window.contentItem.width, list.highlightItem.width], [window.minimumWidth, list.width]);
+        compare(list.highlightItem.width, list.width);
         function whole(item, x, width, height) {
             var from = item.mapToItem(window.contentItem, x, 0), to = item.mapToItem(window.contentItem, x + width, height);
             return from.x >= 0 && from.y >= 0 && to.x <= window.width && to.y <= window.height;
         }
         boxes.concat(["selectNextButton"]).forEach(function(name) { verify(whole(item(name), 0, item(name).width, item(name).height), name); });
+        function at(x, y) { TestSupport.grab(w.background); return TestSupport.pixel(w.background, x, y); }
+        var inside = at(200, 200), outside = at(97, 200), cycle = findChild(w.busyBar, "indeterminateLoader").item, openings = 0;
+        w.progress.aboutToShow.connect(function() { ++openings; });
+        compare(cycle.running, false);
         $app.busy = { "status": true, "reason": "Connecting to the scanner" };
-        $app.progressInfo = { "visible": true, "from": 0, "to": 100, "title": "Scanning the first side" };
-        tryVerify(function() { return w.busy.opened && w.progress.opened; });
-        [0, 100].forEach(function(value) {
+        tryCompare(w.busy, "opened", true);
+        verify(cycle.running);
+        tryVerify(function() { return at(103, 200).r - at(97, 200).r < (inside.r - outside.r) / 2; }, 5000, "blurred");
+        verify(at(200, 200).r < 0.85 && at(200, 200).r > 0.4, "darkened, still light");
+        $app.progressInfo = { "visible": true, "from": 0, "to": 10, "title": "Scanning the first side" };
+        tryCompare(w.progress, "opened", true);
+        [0, 10].forEach(function(value) {
             $app.progressValue = value;
             // The badge reaches 3 px past either end of the bar and 195 px
             // below its top; the busy bar, without one, 106 px.
@@ -112,14 +129,36 @@ TestCase {
                 return TestSupport.average(bar, bar.width / 2 - 80, 4, 160, 24).r > TestSupport.average(bar, bar.width - 160, 4, 160, 24).r + 0.08;
             }, 5000, "the title of " + bar.objectName + " shows");
         });
-        $app.busy = { "status": false };
-        $app.progressInfo = { "visible": false };
-        tryVerify(function() { return !w.busy.visible && !w.progress.visible; });
+        $app.busy = { "status": false, "reason": "Scanning" };
+        $app.progressValue = 50;
+        tryVerify(function() { return !w.busy.opened && w.progress.opened; });
+        compare([cycle.running, w.badge.text], [false, "100 %"]);
+        $app.progressInfo = { "visible": true, "from": 0, "to": 200, "title": "Scanning" };
+        compare([w.badge.text, openings, w.progress.opened], ["25 %", 1, true]);
+        $app.progressInfo = { "visible": false, "from": 0, "to": 200, "title": "Scanning" };
+        tryVerify(function() { return !w.progress.visible && TestSupport.near(at(200, 200), inside, 2) && TestSupport.near(at(97, 200), outside, 2); },
+                  5000, "sharp again");
+        var box = w.warning, ok = findChild(box.contentItem, "warningOkButton");
+        function centred() { return box.x === (window.width - box.width) / 2 && box.y === (window.height - box.height) / 2; }
         mouseClick(w.next);
-        tryCompare(w.warning, "opened", true);
-        mouseClick(findChild(w.warning.contentItem, "warningOkButton"));
-        tryCompare(w.warning, "visible", false);
+        tryCompare(box, "opened", true);
+        verify(centred(), "centred at first");
+        resize(900, 800);
+        verify(centred(), "centred after a resize");
+        mouseDrag(window.contentItem, box.x + box.width / 2, box.y + 30, 150, 120);
+        var dragged = [box.x, box.y];
+        verify(dragged[0] > (window.width - box.width) / 2, "dragged");
+        resize(900, 700);
+        compare([box.x, box.y], dragged, "left where the user put it");
+        mouseClick(ok);
+        tryCompare(box, "visible", false);
         compare(w.loader.status, Loader.Null);
+        resize(window.minimumWidth, window.minimumHeight);
+        mouseClick(w.next);
+        tryCompare(box, "opened", true);
+        verify(centred(), "centred again");
+        mouseClick(ok);
+        tryCompare(box, "visible", false);
         [5, 3, 1, 0, 1, 2, 4, 1].forEach(function(row) { mouseClick(item(boxes[row])); });
         mouseClick(w.next);
         var view = stepView(), current = 0, finished = 0;
@@ -181,67 +220,6 @@ TestCase {
         compare([view.currentStep, finished], [2, 0]);
         keyClick(Qt.Key_Enter);
         compare([view.currentStep, finished], [2, 1]);
-    }
-
-    // The warning box opens centred in the window, not in the page that
-    // declares it, stays centred as the window changes size until the user
-    // drags it, and opens centred again however it was left.
-    function test_messageBoxCentred() {
-        var window = createWindow(), box = w.warning;
-        function centred() { return box.x === (window.width - box.width) / 2 && box.y === (window.height - box.height) / 2; }
-        function resize(width, height) {
-            window.width = width;
-            window.height = height;
-            tryVerify(function() { return window.contentItem.width === width && window.contentItem.height === height; });
-        }
-        mouseClick(w.next);
-        tryCompare(box, "opened", true);
-        verify(centred(), "centred at first");
-        resize(900, 800);
-        verify(centred(), "centred after a resize");
-        mouseDrag(window.contentItem, box.x + box.width / 2, box.y + 30, 150, 120);
-        var dragged = [box.x, box.y];
-        verify(dragged[0] > (window.width - box.width) / 2, "dragged");
-        resize(900, 700);
-        compare([box.x, box.y], dragged, "left where the user put it");
-        box.close();
-        tryCompare(box, "visible", false);
-        resize(790, 560);
-        mouseClick(w.next);
-        tryCompare(box, "opened", true);
-        verify(centred(), "centred again");
-    }
-    // The busy cycle runs only while its overlay is open, so a closed one keeps
-    // nothing drawing; the window behind is blurred and darkened, and sharp
-    // again once the overlays close; each overlay follows its own value only;
-    // the bar follows the value live, and a value written before the range
-    // it belongs to is applied again once the range arrives.
-    function test_overlays() {
-        createWindow();
-        var cycle = findChild(w.busyBar, "indeterminateLoader").item, openings = 0;
-        w.progress.aboutToShow.connect(function() { ++openings; });
-        // A sharp white edge to watch: blurring spreads it, darkening dims it.
-        createTemporaryQmlObject("import QtQuick 2.9; Rectangle { x: 100; y: 100; width: 200; height: 200; color: 'white' }", w.background);
-        waitForRendering(w.window.contentItem);
-        function at(x, y) { TestSupport.grab(w.background); return TestSupport.pixel(w.background, x, y); }
-        var inside = at(200, 200), outside = at(97, 200);
-        compare(cycle.running, false);
-        $app.busy = { "status": true, "reason": "Scanning" };
-        tryCompare(w.busy, "opened", true);
-        verify(cycle.running);
-        tryVerify(function() { return at(103, 200).r - at(97, 200).r < (inside.r - outside.r) / 2; }, 5000, "blurred");
-        verify(at(200, 200).r < 0.85 && at(200, 200).r > 0.4, "darkened, still light");
-        $app.progressInfo = { "visible": true, "from": 0, "to": 10, "title": "Scanning" };
-        $app.progressValue = 5;
-        $app.busy = { "status": false, "reason": "Scanning" };
-        tryVerify(function() { return !w.busy.opened && w.progress.opened; });
-        $app.progressValue = 50;
-        compare([cycle.running, w.badge.text], [false, "100 %"]);
-        $app.progressInfo = { "visible": true, "from": 0, "to": 200, "title": "Scanning" };
-        compare([w.badge.text, openings, w.progress.opened], ["25 %", 1, true]);
-        $app.progressInfo = { "visible": false, "from": 0, "to": 200, "title": "Scanning" };
-        tryVerify(function() { return TestSupport.near(at(200, 200), inside, 2) && TestSupport.near(at(97, 200), outside, 2); },
-                  5000, "sharp again");
     }
 
     // Whatever the backend is given, and with no warning (the runner fails on

@@ -20,15 +20,8 @@ TestCase {
 
     readonly property string blue: "#2e91ed"
     readonly property string lightBlue: "#3ea2ff"
-    property QtObject made
 
     Component { id: mainViewComponent; MainView {} }
-
-    function cleanup() {
-        if (made)
-            made.destroy();
-        made = null;
-    }
 
     Rectangle {
         id: ground
@@ -74,7 +67,7 @@ TestCase {
     }
 
     function test_shows(data) {
-        var control = made = Qt.createQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + data.qml.replace("{", "{ x: 20; y: 20; "), testCase);
+        var control = createTemporaryQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + data.qml.replace("{", "{ x: 20; y: 20; "), testCase);
         if (data.prepare)
             data.prepare(control);
         var part = data.part ? data.part(control) : control;

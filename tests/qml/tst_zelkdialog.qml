@@ -27,11 +27,7 @@ TestCase {
     }
 
     function dragTo(dialog, from, by, at) {
-        var x = placeOf(dialog)[0] + from[0], y = placeOf(dialog)[1] + from[1];
-        mousePress(testCase, x, y);
-        mouseMove(testCase, x + by[0] / 2, y + by[1] / 2);
-        mouseMove(testCase, x + by[0], y + by[1]);
-        mouseRelease(testCase, x + by[0], y + by[1]);
+        mouseDrag(testCase, placeOf(dialog)[0] + from[0], placeOf(dialog)[1] + from[1], by[0], by[1]);
         compare(placeOf(dialog), at);
     }
 
