@@ -30,36 +30,24 @@ TestCase {
         ListElement { icon: "qrc:/images/texture_coarse.png"; label: "Coarse"; description: "Large grain" }
         ListElement { icon: "qrc:/images/high_detail.png"; label: "High"; description: "Slow" } }
 
-    Component { id: button; ZelkButton { text: "Go" } }
+    Component { id: button; ZelkButton { text: "Go" } } Component { id: iconTextButton; ZelkIconTextButton { text: "Go"; activeIcon: "qrc:/images/cross.png" } }
     Component { id: iconButton; ZelkIconButton { normalIconSource: "qrc:/images/cross.png"; activeIconSource: "qrc:/images/StarBlue.svg" } }
-    Component { id: iconTextButton; ZelkIconTextButton { text: "Go"; activeIcon: "qrc:/images/cross.png" } }
     Component { id: tabButtons; TabBar { width: 240; ZelkTabButton { text: "One" } ZelkTabButton { text: "Two" } } }
-    Component { id: checkBox; ZelkCheckBox { text: "Box" } }
-    Component { id: radioButton; ZelkRadioButton { text: "Radio" } }
-    Component { id: zelkSwitch; ZelkSwitch { text: "Switch" } }
-    Component { id: bigSwitch; ZelkBigSwitch { text: "Big" } }
-    Component { id: textField; ZelkTextField { width: 150 } }
-    Component { id: notation; ZelkNotation { width: 300; content: "ab" } }
-    Component { id: arrowNotation; ZelkArrowNotation {} }
-    Component { id: rectNotation; ZelkRectNotation { iconSource: "qrc:/images/24x24_Attention.png" } }
-    Component { id: comboBox; ZelkChooseComboBox {} }
-    Component { id: fileSelector; ZelkFileSelector { width: 500 } }
-    Component { id: progressBar; ZelkProgressBar { value: 0.3 } }
-    Component { id: hSlider; ZelkHSlider {} }
-    Component { id: vSlider; ZelkVSlider {} }
-    Component { id: pureSlider; ZelkHPureSlider { width: 300 } }
-    Component { id: tabBar; ZelkTabBar { width: 600; tabs: ["A", "B", "C"] } }
-    Component { id: rating; ZelkRating { width: 260; levels: 5 } }
-    Component { id: hCombo; ZelkHComboBox { model: tiles; descriptionVisible: false } }
-    Component { id: vCombo; ZelkVComboBox {} }
-    Component { id: arrowGroup; ZelkArrowButtonGroup { model: arrowModel; buttonWidth: 160 } }
+    Component { id: checkBox; ZelkCheckBox { text: "Box" } } Component { id: radioButton; ZelkRadioButton { text: "Radio" } }
+    Component { id: zelkSwitch; ZelkSwitch { text: "Switch" } } Component { id: bigSwitch; ZelkBigSwitch { text: "Big" } }
+    Component { id: textField; ZelkTextField { width: 150 } } Component { id: fileSelector; ZelkFileSelector { width: 500 } } Component { id: comboBox; ZelkChooseComboBox {} }
+    Component { id: notation; ZelkNotation { width: 300; content: "ab" } } Component { id: arrowNotation; ZelkArrowNotation {} }
+    Component { id: rectNotation; ZelkRectNotation { iconSource: "qrc:/images/24x24_Attention.png" } } Component { id: progressBar; ZelkProgressBar { value: 0.3 } }
+    Component { id: hSlider; ZelkHSlider {} } Component { id: vSlider; ZelkVSlider {} } Component { id: pureSlider; ZelkHPureSlider { width: 300 } }
+    Component { id: tabBar; ZelkTabBar { width: 600; tabs: ["A", "B", "C"] } } Component { id: rating; ZelkRating { width: 260; levels: 5 } }
+    Component { id: hCombo; ZelkHComboBox { model: tiles; descriptionVisible: false } } Component { id: vCombo; ZelkVComboBox {} }
+    Component { id: arrowGroup; ZelkArrowButtonGroup { model: arrowModel; buttonWidth: 160 } } Component { id: panel; ZelkExpandableToolPanel {} }
     // Its own `$app` shadows the application's, which cannot go back.
     Component { id: stepBar; ZelkStepBar {
             property QtObject $app: QtObject { property var calls: []; function willGoBack(index) { calls = calls.concat([index]); } }
             width: 600; margins: 50; model: stepModel; currentStep: 2 } }
     Component { id: toolBar; ZelkToolBar { model: ["a", "b", "c"].map(function(name) { return { buttonName: name, label: name, active: name !== "b",
             normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/StarBlue.svg", inactiveImageSource: "qrc:/images/cross.png" }; }) } }
-    Component { id: panel; ZelkExpandableToolPanel {} }
     Component { id: choosePage; ZelkChoosePage { width: 900; height: 420; margins: 0; layoutVerticalCenterOffset: 0
             model: [{ icon: "qrc:/images/cross.png", buttonText: "a", buttonName: "a", buttonEnabled: false },
                     { icon: "qrc:/images/cross.png", buttonText: "b", buttonName: "b", buttonEnabled: true }] } }
@@ -140,14 +128,11 @@ TestCase {
             var control = createTemporaryObject(data.make, testCase, data.props);
             var cell = createTemporaryObject(cellComponent, testCase);
             cell.LayoutMirroring.enabled = cell.LayoutMirroring.childrenInherit = !!data.mirrored || (role === "twin" && turnTwin === true);
-            control.parent = cell;
-            control.x = room[0];
-            control.y = room[1];
+            Object.assign(control, { parent: cell, x: room[0], y: room[1] });
             // Whole pixels, so that both draw alike; a mirror needs the control's own width.
             cell.width = (turnTwin === undefined ? Math.ceil(control.width) : control.width) + 2 * room[0];
             cell.height = Math.ceil(control.height) + 2 * room[1];
-            made[role + "Cell"] = cell;
-            made[role] = control;
+            made[role] = control; made[role + "Cell"] = cell;
             if (role === "subject")
                 made.after = createTemporaryObject(afterComponent, testCase, { y: 980 });
         });
@@ -182,8 +167,7 @@ TestCase {
     }
 
     function test_keyboard(data) {
-        var made = setUp(data, [20, 20]);
-        var emitted = {};
+        var made = setUp(data, [20, 20]), emitted = {};
         Object.keys(data.end).forEach(function(key) {
             if (made.subject[key] && typeof made.subject[key].connect === "function") {
                 emitted[key] = [];
@@ -201,8 +185,7 @@ TestCase {
         // shows something else on one side at least; polled until it is.
         var rings = shownRings(made.subject, made.subjectCell);
         compare([rings.length, shownRings(made.twin, made.twinCell).length], [1, 0], "one ring, on the focused control only");
-        var r = rings[0];
-        var spots = [[r.x + r.width / 2, r.y + 1], [r.x + r.width - 1, r.y + r.height / 2],
+        var r = rings[0], spots = [[r.x + r.width / 2, r.y + 1], [r.x + r.width - 1, r.y + r.height / 2],
                      [r.x + r.width / 2, r.y + r.height - 1], [r.x + 1, r.y + r.height / 2]];
         var ring = { get misses() {
             TestSupport.grab(made.subjectCell);
@@ -215,9 +198,8 @@ TestCase {
         tryCompare(ring, "misses", "", 3000);
 
         data.keys.forEach(function(key) { keyClick(key); });
-        var state = {};
+        var state = {}, focused = made.subject.Window.activeFocusItem;
         Object.keys(data.end).forEach(function(key) {
-            var focused = made.subject.Window.activeFocusItem;
             state[key] = key === "focus" ? (focused === made.after ? "after" : focused && focused.objectName)
                 : !emitted[key] ? read(made.subject, key)
                 : emitted[key].every(function(a) { return a === undefined; }) ? emitted[key].length : emitted[key];
@@ -233,8 +215,7 @@ TestCase {
         var made = setUp(data, [20, 20]);
         before.forceActiveFocus();
         var target = typeof data.click === "number" ? made.subject.itemAt(data.click) : data.click ? findChild(made.subject, data.click) : made.subject;
-        var f = data.clickAt || [0.5, 0.5];
-        var at = data.at || [target.width * f[0], target.height * f[1]];
+        var f = data.clickAt || [0.5, 0.5], at = data.at || [target.width * f[0], target.height * f[1]];
         // Onto it first, as a pointer comes: a click alone leaves a mouse area hovered.
         mouseMove(target, at[0], at[1]);
         mouseClick(target, at[0], at[1]);
@@ -243,8 +224,7 @@ TestCase {
         mouseMove(testCase, testCase.width - 5, testCase.height - 5);
         Object.keys(data.chosen || {}).forEach(function(key) { compare(made.subject[key], data.chosen[key], key); });
 
-        var holder = testCase.Window.activeFocusItem;
-        var path = pathTo(holder, made.subject);
+        var holder = testCase.Window.activeFocusItem, path = pathTo(holder, made.subject);
         if (path === null) {
             verify(before.activeFocus, "a drawn item takes the focus only from the keys");
         } else {
@@ -300,7 +280,6 @@ TestCase {
             // The shadow falls from the left on the blue fill either way.
             { tag: "switch on", make: zelkSwitch, props: { checked: true }, tolerance: 64 },
             { tag: "big switch on", make: bigSwitch, props: { checked: true, width: 200 } },
-            { tag: "callout", make: arrowNotation },
             { tag: "callout turned a quarter", make: arrowNotation, props: { backgroundRotation: 90 }, rim: 110 },
             { tag: "callout, mirrored once shown", make: arrowNotation, late: true },
             { tag: "callout with a message", make: arrowNotation, props: { iconVisible: false, notation: "Hold still" } },
