@@ -13,15 +13,10 @@ TestCase {
 
     property int boundIndex: 2
 
-    ListModel {
-        id: threeRows
-        ListElement { icon: "qrc:/images/texture_fine.png"; label: "Fine"; description: "Small details" }
-        ListElement { icon: "qrc:/images/texture_coarse.png"; label: "Coarse"; description: "Quick" }
-        ListElement { icon: "qrc:/images/high_detail.png"; label: "High"; description: "Slow" }
-    }
+    ListModel { id: threeRows; ListElement { icon: "qrc:/images/texture_fine.png"; label: "Fine"; description: "Small details" }
+        ListElement { icon: "qrc:/images/texture_coarse.png"; label: "Coarse"; description: "Quick" } ListElement { icon: "qrc:/images/high_detail.png"; label: "High"; description: "Slow" } }
 
-    Component { id: hComponent; ZelkHComboBox { model: threeRows } }
-    Component { id: vComponent; ZelkVComboBox {} }
+    Component { id: hComponent; ZelkHComboBox { model: threeRows } } Component { id: vComponent; ZelkVComboBox {} }
 
     function cleanup() {
         TestSupport.setAnimationStep(0);
@@ -40,8 +35,7 @@ TestCase {
 
     function test_click(data) {
         boundIndex = 2;
-        var selector = createTemporaryObject(data.make, testCase);
-        selector.currentIndex = Qt.binding(function() { return testCase.boundIndex; });
+        var selector = createTemporaryObject(data.make, testCase, { currentIndex: Qt.binding(function() { return testCase.boundIndex; }) });
         waitForRendering(selector);
         compare(tiles(selector).length, 3);
         tiles(selector).forEach(function(tile, i) {
@@ -60,10 +54,9 @@ TestCase {
     // plates show while the fade runs, then the new tile alone is lit; the old
     // one's description turns grey, not back to the dim grey of a tile never chosen.
     function test_hFade() {
-        var selector = createTemporaryObject(hComponent, testCase);
-        var t = tiles(selector), plate = function(i) { return t[i].children[0].children[0]; };
+        var selector = createTemporaryObject(hComponent, testCase), t = tiles(selector), frames = 0;
+        var plate = function(i) { return t[i].children[0].children[0]; };
         tryCompare(plate(1), "opacity", 1);
-        var frames = 0;
         plate(2).opacityChanged.connect(function() { ++frames; });
         TestSupport.setAnimationStep(16);
         selector.currentIndex = 2;
