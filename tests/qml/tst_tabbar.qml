@@ -27,8 +27,7 @@ TestCase {
     }
 
     function test_click(data) {
-        var bar = createTemporaryObject(tabBarComponent, testCase);
-        var plate = bar.children[1], changes = 0, frames = 0;
+        var bar = createTemporaryObject(tabBarComponent, testCase), plate = bar.children[1], changes = 0, frames = 0;
         bar.currentIndexChanged.connect(function() { ++changes; });
         plate.xChanged.connect(function() { ++frames; });
         waitForRendering(bar);
