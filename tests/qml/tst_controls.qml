@@ -189,11 +189,10 @@ TestCase {
                      [r.x + r.width / 2, r.y + r.height - 1], [r.x + 1, r.y + r.height / 2]];
         var ring = { get misses() {
             TestSupport.grab(made.subjectCell);
-            var seen = spots.map(function(p) { return TestSupport.pixel(made.subjectCell, p[0], p[1]); });
-            var twin = spots.map(function(p) { return TestSupport.pixel(made.twinCell, p[0], p[1]); });
-            var drawn = seen.every(function(c) { return TestSupport.near(c, ZelkDesign.themeColor, 48); });
-            var changed = seen.some(function(c, i) { return !TestSupport.near(c, twin[i], 48); });
-            return drawn && changed ? "" : "at " + JSON.stringify(spots) + ": " + seen + " beside " + twin;
+            var at = function(cell) { return spots.map(function(p) { return TestSupport.pixel(cell, p[0], p[1]); }); };
+            var seen = at(made.subjectCell), twin = at(made.twinCell);
+            return seen.every(function(c) { return TestSupport.near(c, ZelkDesign.themeColor, 48); })
+                && seen.some(function(c, i) { return !TestSupport.near(c, twin[i], 48); }) ? "" : "at " + JSON.stringify(spots) + ": " + seen + " beside " + twin;
         } };
         tryCompare(ring, "misses", "", 3000);
 
@@ -322,12 +321,9 @@ TestCase {
     function glyphs(item, box, found, sources, drawn) {
         sources = sources || effectSources(item, []);
         drawn = drawn || sources.indexOf(item) >= 0;
-        var isText = item.effectiveHorizontalAlignment !== undefined && item.contentWidth !== undefined;
-        var isPicture = item.sourceSize !== undefined && item.fillMode !== undefined;
+        var isText = item.effectiveHorizontalAlignment !== undefined && item.contentWidth !== undefined, isPicture = item.sourceSize !== undefined && item.fillMode !== undefined;
         if ((item.visible || drawn) && item.opacity > 0 && ((isText && item.text !== "") || (isPicture && item.status === Image.Ready))) {
-            var r = glyphRect(item);
-            var p = item.mapToItem(box, r.x, r.y);
-            var rect = Qt.rect(p.x, p.y, r.width, r.height);
+            var r = glyphRect(item), p = item.mapToItem(box, r.x, r.y), rect = Qt.rect(p.x, p.y, r.width, r.height);
             var room = item.cursorPosition === undefined ? null : item.mapToItem(box, item.leftPadding, r.y);
             found.push({ item: item, rect: rect, place: room ? Qt.rect(room.x, room.y, item.width - item.leftPadding - item.rightPadding, r.height) : rect });
         }
@@ -335,13 +331,8 @@ TestCase {
         return found;
     }
 
-    function flipped(rect, box) {
-        return Qt.rect(box.width - rect.x - rect.width, rect.y, rect.width, rect.height);
-    }
-
-    function grown(rect, by) {
-        return Qt.rect(rect.x - by, rect.y - by, rect.width + 2 * by, rect.height + 2 * by);
-    }
+    function flipped(rect, box) { return Qt.rect(box.width - rect.x - rect.width, rect.y, rect.width, rect.height); }
+    function grown(rect, by) { return Qt.rect(rect.x - by, rect.y - by, rect.width + 2 * by, rect.height + 2 * by); }
 
     function test_mirroredLooksTurned(data) {
         var rim = data.rim || 30, made = setUp(data, [side, rim], !data.late);
@@ -353,10 +344,8 @@ TestCase {
         if (data.settled)
             [plain, mirrored].forEach(function(control) { tryCompare(findChild(control, data.settled[0]), data.settled[1], data.settled[2]); });
 
-        var plainGlyphs = glyphs(plain, plainBox, []);
-        var mirroredGlyphs = glyphs(mirrored, mirroredBox, []);
+        var plainGlyphs = glyphs(plain, plainBox, []), mirroredGlyphs = glyphs(mirrored, mirroredBox, []), skip = [];
         compare(mirroredGlyphs.length, plainGlyphs.length, "as many texts and pictures");
-        var skip = [];
         plainGlyphs.forEach(function(glyph, i) {
             var turned = flipped(mirroredGlyphs[i].place, mirroredBox), expected = glyph.place;
             // Within 4 px: Qt's own text fields pad their left 4 px more than their right, mirrored or not.
@@ -365,10 +354,7 @@ TestCase {
             // With room for the glow some of them wear.
             skip.push(grown(glyph.rect, 10), grown(flipped(mirroredGlyphs[i].rect, mirroredBox), 10));
         });
-        (data.marks || []).forEach(function(r) {
-            var inBox = Qt.rect(r.x + side, r.y + rim, r.width, r.height);
-            skip.push(inBox, flipped(inBox, plainBox));
-        });
+        (data.marks || []).forEach(function(r) { r = Qt.rect(r.x + side, r.y + rim, r.width, r.height); skip.push(r, flipped(r, plainBox)); });
         var result = { get difference() {
             TestSupport.grab(plainBox);
             // Within a pixel to either side: the gauge's ticks stand on half pixels.
