@@ -63,8 +63,7 @@ TestCase {
         };
         // What a press or a click changed: the watched state, the signals and the lines logged.
         var effect = function(subject) {
-            var state = typeof data.state === "function" ? data.state(subject.root) : data.state ? subject.root[data.state] : null;
-            return JSON.stringify([state, subject.emitted, TestSupport.recordedMessages()]);
+            return JSON.stringify([typeof data.state === "function" ? data.state(subject.root) : data.state ? subject.root[data.state] : null, subject.emitted, TestSupport.recordedMessages()]);
         };
         var subject = made(), info = TestSupport.accessible(subject.item);
         compare([info.role, info.name, info.description || ""], [data.role, data.name, data.description || ""]);

@@ -64,8 +64,7 @@ TestCase {
     function test_hoverGrowsFinishedDot() {
         var bar = createTemporaryObject(barComponent, testCase, { currentStep: 2, y: 20 });
         waitForRendering(bar);
-        var dot = findChild(stepItems(bar)[0], "finishedStepIndicator");
-        var frames = 0;
+        var dot = findChild(stepItems(bar)[0], "finishedStepIndicator"), frames = 0;
         dot.widthChanged.connect(function() { ++frames; });
         TestSupport.setAnimationStep(16);
         mouseMove(dot, dot.width / 2, dot.height / 2);
