@@ -126,7 +126,7 @@ TestCase {
         ["subject", "twin"].forEach(function(role) {
             // Made before its cell, so it is destroyed first, while it still has its parent.
             var control = createTemporaryObject(data.make, testCase, data.props);
-            var cell = createTemporaryObject(cellComponent, testCase);
+            var cell = createTemporaryObject(cellComponent, testCase, { y: 20 });
             cell.LayoutMirroring.enabled = cell.LayoutMirroring.childrenInherit = !!data.mirrored || (role === "twin" && turnTwin === true);
             Object.assign(control, { parent: cell, x: room[0], y: room[1] });
             // Whole pixels, so that both draw alike; a mirror needs the control's own width.
@@ -138,7 +138,6 @@ TestCase {
         });
         // As far apart as they fit, since labels and glows may reach out of a control.
         var side = 2 * made.subjectCell.width + 10 <= testCase.width;
-        made.subjectCell.y = 20;
         // On a whole pixel, so that a box of fractional width covers as many pixels as its twin.
         made.twinCell.x = side ? Math.floor(Math.max(made.subjectCell.width + 10, testCase.width - made.twinCell.width)) : 0;
         made.twinCell.y = side ? 20 : 50 + made.subjectCell.height;
