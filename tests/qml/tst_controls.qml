@@ -49,8 +49,7 @@ TestCase {
     Component { id: toolBar; ZelkToolBar { model: ["a", "b", "c"].map(function(name) { return { buttonName: name, label: name, active: name !== "b",
             normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/StarBlue.svg", inactiveImageSource: "qrc:/images/cross.png" }; }) } }
     Component { id: choosePage; ZelkChoosePage { width: 900; height: 420; margins: 0; layoutVerticalCenterOffset: 0
-            model: [{ icon: "qrc:/images/cross.png", buttonText: "a", buttonName: "a", buttonEnabled: false },
-                    { icon: "qrc:/images/cross.png", buttonText: "b", buttonName: "b", buttonEnabled: true }] } }
+            model: ["a", "b"].map(function(name) { return { icon: "qrc:/images/cross.png", buttonText: name, buttonName: name, buttonEnabled: name === "b" }; }) } }
     Component { id: dialog; ZelkDialog { x: 100; y: 100; Component.onCompleted: open() } }
 
     // Tab reaches `focus`; after `keys`, `end` holds (properties, signals' arguments or counts, the focus;
