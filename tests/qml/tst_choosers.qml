@@ -18,8 +18,7 @@ TestCase {
     }
 
     function buttonsOf(chooser) {
-        return Array.prototype.filter.call((chooser.contentItem || chooser).children[0].children, function(c) { return c.hasOwnProperty("iconSource"); })
-            .sort(function(a, b) { return a.x - b.x; });
+        return Array.prototype.filter.call((chooser.contentItem || chooser).children[0].children, function(c) { return c.hasOwnProperty("iconSource"); }).sort(function(a, b) { return a.x - b.x; });
     }
 
     // Buttons stand a fixed 64 px apart whatever their margins; the row,

@@ -144,12 +144,18 @@ TestCase {
         return made;
     }
 
-    function shownRings(item, cell, found) {
+    // The items under `item`, itself included, that pass `wanted`, in tree order.
+    function collect(item, wanted, found) {
         found = found || [];
-        if (item.shapeRadius !== undefined && item.gap !== undefined && item.shown !== undefined && item.visible)
-            found.push(item.mapToItem(cell, 0, 0, item.width, item.height));
-        Array.prototype.forEach.call(item.children, function(child) { shownRings(child, cell, found); });
+        if (wanted(item))
+            found.push(item);
+        Array.prototype.forEach.call(item.children, function(child) { collect(child, wanted, found); });
         return found;
+    }
+
+    function shownRings(item, cell) {
+        return collect(item, function(i) { return i.shapeRadius !== undefined && i.gap !== undefined && i.shown !== undefined && i.visible; })
+            .map(function(ring) { return ring.mapToItem(cell, 0, 0, ring.width, ring.height); });
     }
 
     function pathTo(item, root) {
@@ -295,20 +301,14 @@ TestCase {
                        item.contentWidth, item.contentHeight);
     }
 
-    // The items that shown effects (glows, masks) draw from, hidden or not.
-    function effectSources(item, found) {
-        if (item.visible && item.opacity > 0 && item.source && item.source.children !== undefined)
-            found.push(item.source);
-        Array.prototype.forEach.call(item.children, function(child) { effectSources(child, found); });
-        return found;
-    }
-
     // Every shown text and picture under the item, in tree order, as
     // rectangles of the box: `rect` where it draws, `place` what a mirrored
     // layout must turn: for an editable text, which keeps the alignment of its
     // own writing, the room it has. What an effect draws from counts as shown.
     function glyphs(item, box, found, sources, drawn) {
-        sources = sources || effectSources(item, []);
+        // The items that shown effects (glows, masks) draw from, hidden or not.
+        sources = sources || collect(item, function(i) { return i.visible && i.opacity > 0 && i.source && i.source.children !== undefined; })
+            .map(function(effect) { return effect.source; });
         drawn = drawn || sources.indexOf(item) >= 0;
         var isText = item.effectiveHorizontalAlignment !== undefined && item.contentWidth !== undefined, isPicture = item.sourceSize !== undefined && item.fillMode !== undefined;
         if ((item.visible || drawn) && item.opacity > 0 && ((isText && item.text !== "") || (isPicture && item.status === Image.Ready))) {

@@ -39,8 +39,7 @@ TestCase {
         compare(frames, data.frames);
         // Away from the glyphs: the plate's gradient, and its frame in the theme colour.
         tryVerify(function() {
-            TestSupport.grab(bar);
-            return TestSupport.near(TestSupport.pixel(bar, left + 20, 6), "#1f1f1f", 12)
+            return TestSupport.grab(bar) && TestSupport.near(TestSupport.pixel(bar, left + 20, 6), "#1f1f1f", 12)
                 && TestSupport.near(TestSupport.pixel(bar, left + 1, 27), ZelkDesign.themeColor, 12);
         }, 5000, "the plate drawn under the current tab");
     }
