@@ -22,7 +22,7 @@ TestCase {
     Rectangle { anchors.fill: parent; color: "#1a1a1a" }
     Item { id: before; width: 10; height: 10; activeFocusOnTab: true }
     Component { id: afterComponent; Item { width: 10; height: 10; activeFocusOnTab: true } }
-    Component { id: cellComponent; FocusScope {} }
+    Component { id: cellComponent; FocusScope { property bool mirrored; LayoutMirroring.enabled: mirrored; LayoutMirroring.childrenInherit: mirrored } }
     ListModel { id: arrowModel; ListElement { buttonLabel: "Fixed"; buttonName: "fixed" }
         ListElement { buttonLabel: "Handheld"; buttonName: "handheld" } ListElement { buttonLabel: "Turntable"; buttonName: "turntable" } }
     ListModel { id: stepModel; ListElement { name: "Prepare"; info: "Done" } ListElement { name: "Scan"; info: "12 frames" } ListElement { name: "Align"; info: "" } }
@@ -43,9 +43,8 @@ TestCase {
     Component { id: hCombo; ZelkHComboBox { model: tiles; descriptionVisible: false } } Component { id: vCombo; ZelkVComboBox {} }
     Component { id: arrowGroup; ZelkArrowButtonGroup { model: arrowModel; buttonWidth: 160 } } Component { id: panel; ZelkExpandableToolPanel {} }
     // Its own `$app` shadows the application's, which cannot go back.
-    Component { id: stepBar; ZelkStepBar {
-            property QtObject $app: QtObject { property var calls: []; function willGoBack(index) { calls = calls.concat([index]); } }
-            width: 600; margins: 50; model: stepModel; currentStep: 2 } }
+    Component { id: stepBar; ZelkStepBar { width: 600; margins: 50; model: stepModel; currentStep: 2
+            property var $app: ({ calls: [], willGoBack: function(index) { this.calls = this.calls.concat([index]); } }) } }
     Component { id: toolBar; ZelkToolBar { model: ["a", "b", "c"].map(function(name) { return { buttonName: name, label: name, active: name !== "b",
             normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/StarBlue.svg", inactiveImageSource: "qrc:/images/cross.png" }; }) } }
     Component { id: choosePage; ZelkChoosePage { width: 900; height: 420; margins: 0; layoutVerticalCenterOffset: 0
@@ -124,8 +123,7 @@ TestCase {
         ["subject", "twin"].forEach(function(role) {
             // Made before its cell, so it is destroyed first, while it still has its parent.
             var control = createTemporaryObject(data.make, testCase, data.props);
-            var cell = createTemporaryObject(cellComponent, testCase, { y: 20 });
-            cell.LayoutMirroring.enabled = cell.LayoutMirroring.childrenInherit = !!data.mirrored || (role === "twin" && turnTwin === true);
+            var cell = createTemporaryObject(cellComponent, testCase, { y: 20, mirrored: !!data.mirrored || (role === "twin" && turnTwin === true) });
             Object.assign(control, { parent: cell, x: room[0], y: room[1] });
             // Whole pixels, so that both draw alike; a mirror needs the control's own width.
             cell.width = (turnTwin === undefined ? Math.ceil(control.width) : control.width) + 2 * room[0];
@@ -327,7 +325,7 @@ TestCase {
         var rim = data.rim || 30, made = setUp(data, [side, rim], !data.late);
         var plainBox = made.subjectCell, mirroredBox = made.twinCell, plain = made.subject, mirrored = made.twin;
         if (data.late) {
-            mirroredBox.LayoutMirroring.enabled = mirroredBox.LayoutMirroring.childrenInherit = true;
+            mirroredBox.mirrored = true;
             waitForRendering(mirrored);
         }
         if (data.settled)
