@@ -12,9 +12,7 @@ TestCase {
     width: 1000
     height: 800
 
-    function cleanup() {
-        TestSupport.endAccessibility();
-    }
+    function cleanup() { TestSupport.endAccessibility(); }
 
     ListModel { id: arrowModel; ListElement { buttonLabel: "Fixed"; buttonName: "fixed" } ListElement { buttonLabel: "Handheld"; buttonName: "handheld" } }
     ListModel { id: stepModel; ListElement { name: "Prepare"; info: "Done" } ListElement { name: "Scan"; info: "12 frames" } ListElement { name: "Align"; info: "" } }

@@ -203,9 +203,7 @@ TestCase {
         compare(JSON.stringify(state), JSON.stringify(data.end));
     }
 
-    function test_mouse_data() {
-        return test_keyboard_data();
-    }
+    function test_mouse_data() { return test_keyboard_data(); }
 
     function test_mouse(data) {
         var made = setUp(data, [20, 20]);

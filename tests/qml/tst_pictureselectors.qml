@@ -18,13 +18,9 @@ TestCase {
 
     Component { id: hComponent; ZelkHComboBox { model: threeRows } } Component { id: vComponent; ZelkVComboBox {} }
 
-    function cleanup() {
-        TestSupport.setAnimationStep(0);
-    }
+    function cleanup() { TestSupport.setAnimationStep(0); }
 
-    function tiles(selector) {
-        return [0, 1, 2].map(function(i) { return findChild(selector, "tile" + i); });
-    }
+    function tiles(selector) { return [0, 1, 2].map(function(i) { return findChild(selector, "tile" + i); }); }
 
     // Every tile lies in the tray, clear of its margins; the V selector's own pictures resolve
     // wherever the module is installed. A click replaces whatever binding the host had.

@@ -13,9 +13,7 @@ TestCase {
 
     Component { id: tabBarComponent; ZelkTabBar { x: 10; y: 10 } }
 
-    function cleanup() {
-        TestSupport.setAnimationStep(0);
-    }
+    function cleanup() { TestSupport.setAnimationStep(0); }
 
     // The plate slides to the clicked tab in a tenth of a second: counted in
     // frames of 16 ms, so that a slow machine cannot stretch it.

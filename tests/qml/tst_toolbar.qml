@@ -18,9 +18,7 @@ TestCase {
     Component { id: toolBar; ZelkToolBar { x: 100; y: 20 } }
     Component { id: panelComponent; ZelkExpandableToolPanel {} }
 
-    function cleanup() {
-        TestSupport.setAnimationStep(0);
-    }
+    function cleanup() { TestSupport.setAnimationStep(0); }
 
     // [x, y, colour] in the bar's coordinates: the well and the separators
     // between the entries at rest; then the highlight around each hovered
@@ -49,9 +47,8 @@ TestCase {
     // is sampled, so the order of the phases is checked without timing them,
     // and the frames of 16 ms each phase takes are counted.
     function test_panel() {
-        var panel = createTemporaryObject(panelComponent, testCase);
-        var item = findChild(panel, "expandedItem"), mask = findChild(panel, "realBackgroundOpacityMask");
-        var t = { samples: [] }, record = function(counter) { return function() {
+        var panel = createTemporaryObject(panelComponent, testCase), item = findChild(panel, "expandedItem");
+        var mask = findChild(panel, "realBackgroundOpacityMask"), t = { samples: [] }, record = function(counter) { return function() {
             t.samples.push({ width: item.width, opacity: mask.opacity, visible: item.visible });
             t[counter] += 1;
         }; };
