@@ -12,23 +12,18 @@ TestCase {
     width: 1000
     height: 800
 
-    function cleanup() {
-        TestSupport.endAccessibility();
-    }
+    function cleanup() { TestSupport.endAccessibility(); }
 
     ListModel { id: arrowModel; ListElement { buttonLabel: "Fixed"; buttonName: "fixed" } ListElement { buttonLabel: "Handheld"; buttonName: "handheld" } }
     ListModel { id: stepModel; ListElement { name: "Prepare"; info: "Done" } ListElement { name: "Scan"; info: "12 frames" } ListElement { name: "Align"; info: "" } }
-    ListModel { id: tileModel
-        ListElement { icon: "qrc:/images/high_detail.png"; label: "Fine"; description: "Slow and sharp" }
+    ListModel { id: tileModel; ListElement { icon: "qrc:/images/high_detail.png"; label: "Fine"; description: "Slow and sharp" }
         ListElement { icon: "qrc:/images/low_detail.png"; label: "Coarse"; description: "Quick" } }
 
-    Component { id: tabBar; ZelkTabBar {} }
-    Component { id: rating; ZelkRating { width: 400; levels: 5 } }
-    Component { id: arrowGroup; ZelkArrowButtonGroup { y: 10; model: arrowModel } }
+    Component { id: tabBar; ZelkTabBar {} } Component { id: rating; ZelkRating { width: 400; levels: 5 } }
+    Component { id: arrowGroup; ZelkArrowButtonGroup { y: 10; model: arrowModel } } Component { id: panel; ZelkExpandableToolPanel {} }
     Component { id: stepBar; ZelkStepBar { width: 1000; margins: 100; model: stepModel; currentStep: 1 } }
     Component { id: toolBar; ZelkToolBar { x: 100; model: [{ buttonName: "scan", label: "Scan", active: true }] } }
     Component { id: hCombo; ZelkHComboBox { model: tileModel; currentIndex: 0 } }
-    Component { id: panel; ZelkExpandableToolPanel {} }
     Component { id: dialog; ZelkDialog { x: 100; y: 100; Component.onCompleted: open() } }
     Component { id: deviceStep; DeviceStepView { width: 740; height: 740; devices: ["Corvex-A1", "Corvex-B1", "Corvex-C2"] } }
     Component { id: feedback; UserFeedbackDialog { Component.onCompleted: { open(); addFiles(["file:///scans/a.ply", "file:///scans/b.ply"]); } } }
@@ -56,7 +51,7 @@ TestCase {
 
     function test_accessible(data) {
         var made = function() {
-            var subject = { root: createTemporaryObject(data.make, testCase, data.props), emitted: [] };
+            var subject = { root: createTemporaryObject(data.make, testCase), emitted: [] };
             if (subject.root.clicked !== undefined)
                 subject.root.clicked.connect(function(name) { subject.emitted.push(name); });
             subject.find = function(name) { return findChild(data.part ? subject.root[data.part] : subject.root, name); };
@@ -66,11 +61,9 @@ TestCase {
         };
         // What a press or a click changed: the watched state, the signals and the lines logged.
         var effect = function(subject) {
-            var state = typeof data.state === "function" ? data.state(subject.root) : data.state ? subject.root[data.state] : null;
-            return JSON.stringify([state, subject.emitted, TestSupport.recordedMessages()]);
+            return JSON.stringify([typeof data.state === "function" ? data.state(subject.root) : data.state ? subject.root[data.state] : null, subject.emitted, TestSupport.recordedMessages()]);
         };
-        var subject = made();
-        var info = TestSupport.accessible(subject.item);
+        var subject = made(), info = TestSupport.accessible(subject.item);
         compare([info.role, info.name, info.description || ""], [data.role, data.name, data.description || ""]);
         if (data.flag)
             compare([info[data.flag === "selected" ? "selectable" : "checkable"], info[data.flag]], [true, false], data.flag + " before");
@@ -94,8 +87,7 @@ TestCase {
         verify(texts.indexOf(data.name) < 0, "the name is said twice: " + texts);
 
         // The same item of a fresh twin, clicked, ends the same way.
-        var twin = made();
-        var point = data.clickAt || Qt.point(twin.item.width / 2, twin.item.height / 2);
+        var twin = made(), point = data.clickAt || Qt.point(twin.item.width / 2, twin.item.height / 2);
         TestSupport.recordMessages();
         mouseClick(twin.item, point.x, point.y);
         tryVerify(function() { return effect(twin) === pressed; }, 2000, effect(twin) + " vs " + pressed);
@@ -111,6 +103,5 @@ TestCase {
         tryCompare(popup, "opened", true);
         var names = TestSupport.accessibleChildren(findChild(popup, "closeArea").parent).map(function(child) { return child.name; });
         verify(names.indexOf("Close") < 0, JSON.stringify(names));
-        popup.close();
     }
 }

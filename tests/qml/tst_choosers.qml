@@ -14,21 +14,17 @@ TestCase {
     Component { id: popupComponent; ZelkPopupChooseView { width: 700; height: 400; buttonWidth: 100; buttonHeight: 100 } }
 
     function choices() {
-        return ["scan", "align", "export"].map(function(name) {
-            return { icon: "qrc:/images/cross.png", buttonText: name.toUpperCase(), buttonName: name, buttonEnabled: true };
-        });
+        return ["scan", "align", "export"].map(function(name) { return { icon: "qrc:/images/cross.png", buttonText: name.toUpperCase(), buttonName: name, buttonEnabled: true }; });
     }
 
     function buttonsOf(chooser) {
-        return Array.prototype.filter.call((chooser.contentItem || chooser).children[0].children, function(c) { return c.hasOwnProperty("iconSource"); })
-            .sort(function(a, b) { return a.x - b.x; });
+        return Array.prototype.filter.call((chooser.contentItem || chooser).children[0].children, function(c) { return c.hasOwnProperty("iconSource"); }).sort(function(a, b) { return a.x - b.x; });
     }
 
     // Buttons stand a fixed 64 px apart whatever their margins; the row,
     // margins and all, stands centred 20 px above the page's middle.
     function test_row() {
-        var page = createTemporaryObject(pageComponent, testCase, { model: choices() });
-        var row = page.children[0];
+        var page = createTemporaryObject(pageComponent, testCase, { model: choices() }), row = page.children[0];
         compare([row.width, row.height, row.x + row.width / 2], [1334, 442, 960]);
         fuzzyCompare(row.y + row.height / 2, 963 / 2 - 20, 0.5);
         compare(buttonsOf(page).map(function(b) { return [b.x, b.y, b.text]; }), [[0, 15, "SCAN"], [476, 15, "ALIGN"], [952, 15, "EXPORT"]]);
@@ -50,9 +46,8 @@ TestCase {
     }
 
     function test_choices(data) {
-        var model = choices();
+        var model = choices(), before = createTemporaryQmlObject("import QtQuick 2.9; Item { focus: true }", testCase);
         model[1] = data.entry;
-        var before = createTemporaryQmlObject("import QtQuick 2.9; Item { focus: true }", testCase);
         before.forceActiveFocus();
         var chooser = createTemporaryObject(popupComponent, testCase, { model: model });
         chooser.open();

@@ -11,8 +11,7 @@ TestCase {
     width: 900
     height: 520
 
-    Component { id: hSliderComponent; ZelkHSlider {} }
-    Component { id: vSliderComponent; ZelkVSlider {} }
+    Component { id: hSliderComponent; ZelkHSlider {} } Component { id: vSliderComponent; ZelkVSlider {} }
 
     // Unusual settings still give finite geometry, the ticks spread over the
     // whole travel (a lone tick where the handle rests).
@@ -34,10 +33,9 @@ TestCase {
         [hSliderComponent, vSliderComponent].forEach(function(component, vertical) {
             var control = createTemporaryObject(component, testCase, { gaugeValueVisible: true, stepSize: data.step, from: data.from, to: data.to });
             var gauge = findChild(control, "gaugeItem"), handle = findChild(control, "slider").handle;
+            var centre = handle.mapToItem(control, handle.width / 2, handle.height / 2), last = findChild(gauge, "tick" + (data.count - 1));
             compare(gauge.gaugeCount, data.count);
-            var centre = handle.mapToItem(control, handle.width / 2, handle.height / 2);
             verify(isFinite(centre.x) && isFinite(centre.y), "finite handle");
-            var last = findChild(gauge, "tick" + (data.count - 1));
             if (data.count === 1)
                 compare(last.x, vertical ? 0 : -0.5);
             else if (data.count > 1)

@@ -18,31 +18,19 @@ TestCase {
     Component { id: toolBar; ZelkToolBar { x: 100; y: 20 } }
     Component { id: panelComponent; ZelkExpandableToolPanel {} }
 
-    function cleanup() {
-        TestSupport.setAnimationStep(0);
-    }
-
-    function entry(name, active) {
-        return { buttonName: name, active: active, normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/StarBlue.svg" };
-    }
-
-    function buttonsOf(bar) {
-        return Array.prototype.filter.call(bar.children, function(c) { return c.entry !== undefined; });
-    }
+    function cleanup() { TestSupport.setAnimationStep(0); }
 
     // [x, y, colour] in the bar's coordinates: the well and the separators
     // between the entries at rest; then the highlight around each hovered
     // entry along its edges, its corners round (dark one pixel in) only where
     // the stack ends.
     function test_pixels() {
-        var bar = createTemporaryObject(toolBar, testCase, { model: [entry("a", true), entry("b", true), entry("c", true)] });
-        var looks = function(probes) {
-            return function() { return TestSupport.grab(bar) && probes.every(function(p) {
-                return TestSupport.near(TestSupport.pixel(bar, p[0], p[1]), p[2], 12); }); };
-        };
+        var bar = createTemporaryObject(toolBar, testCase, { model: ["a", "b", "c"].map(function(name) {
+            return { buttonName: name, active: true, normalImageSource: "qrc:/images/cross.png", activeImageSource: "qrc:/images/StarBlue.svg" }; }) });
+        var looks = function(probes) { return function() {
+            return TestSupport.grab(bar) && probes.every(function(p) { return TestSupport.near(TestSupport.pixel(bar, p[0], p[1]), p[2], 12); }); }; };
         mouseMove(testCase, 395, 395);
-        tryVerify(looks([[10, 100, "#676767"], [60, 71, "#434343"], [60, 133, "#434343"], [66, 120, "#171717"], [3, 100, "#000000"]]),
-                  3000, "at rest");
+        tryVerify(looks([[10, 100, "#676767"], [60, 71, "#434343"], [60, 133, "#434343"], [66, 120, "#171717"], [3, 100, "#000000"]]), 3000, "at rest");
         var accent = "#2e91ed", round = "#0b2339";
         [0, 1, 2].forEach(function(i) {
             var top = 10 + 62 * i, bottom = top + 61;
@@ -59,10 +47,8 @@ TestCase {
     // is sampled, so the order of the phases is checked without timing them,
     // and the frames of 16 ms each phase takes are counted.
     function test_panel() {
-        var panel = createTemporaryObject(panelComponent, testCase);
-        var item = findChild(panel, "expandedItem"), mask = findChild(panel, "realBackgroundOpacityMask");
-        var t = { samples: [] };
-        var record = function(counter) { return function() {
+        var panel = createTemporaryObject(panelComponent, testCase), item = findChild(panel, "expandedItem");
+        var mask = findChild(panel, "realBackgroundOpacityMask"), t = { samples: [] }, record = function(counter) { return function() {
             t.samples.push({ width: item.width, opacity: mask.opacity, visible: item.visible });
             t[counter] += 1;
         }; };
