@@ -30,18 +30,30 @@ TestCase {
         ListElement { icon: "qrc:/images/texture_coarse.png"; label: "Coarse"; description: "Large grain" }
         ListElement { icon: "qrc:/images/high_detail.png"; label: "High"; description: "Slow" } }
 
-    Component { id: button; ZelkButton { text: "Go" } } Component { id: iconTextButton; ZelkIconTextButton { text: "Go"; activeIcon: "qrc:/images/cross.png" } }
+    Component { id: button; ZelkButton { text: "Go" } }
+    Component { id: iconTextButton; ZelkIconTextButton { text: "Go"; activeIcon: "qrc:/images/cross.png" } }
     Component { id: iconButton; ZelkIconButton { normalIconSource: "qrc:/images/cross.png"; activeIconSource: "qrc:/images/StarBlue.svg" } }
     Component { id: tabButtons; TabBar { width: 240; ZelkTabButton { text: "One" } ZelkTabButton { text: "Two" } } }
-    Component { id: checkBox; ZelkCheckBox { text: "Box" } } Component { id: radioButton; ZelkRadioButton { text: "Radio" } }
-    Component { id: zelkSwitch; ZelkSwitch { text: "Switch" } } Component { id: bigSwitch; ZelkBigSwitch { text: "Big" } }
-    Component { id: textField; ZelkTextField { width: 150 } } Component { id: fileSelector; ZelkFileSelector { width: 500 } } Component { id: comboBox; ZelkChooseComboBox {} }
-    Component { id: notation; ZelkNotation { width: 300; content: "ab" } } Component { id: arrowNotation; ZelkArrowNotation {} }
-    Component { id: rectNotation; ZelkRectNotation { iconSource: "qrc:/images/24x24_Attention.png" } } Component { id: progressBar; ZelkProgressBar { value: 0.3 } }
-    Component { id: hSlider; ZelkHSlider {} } Component { id: vSlider; ZelkVSlider {} } Component { id: pureSlider; ZelkHPureSlider { width: 300 } }
-    Component { id: tabBar; ZelkTabBar { width: 600; tabs: ["A", "B", "C"] } } Component { id: rating; ZelkRating { width: 260; levels: 5 } }
-    Component { id: hCombo; ZelkHComboBox { model: tiles; descriptionVisible: false } } Component { id: vCombo; ZelkVComboBox {} }
-    Component { id: arrowGroup; ZelkArrowButtonGroup { model: arrowModel; buttonWidth: 160 } } Component { id: panel; ZelkExpandableToolPanel {} }
+    Component { id: checkBox; ZelkCheckBox { text: "Box" } }
+    Component { id: radioButton; ZelkRadioButton { text: "Radio" } }
+    Component { id: zelkSwitch; ZelkSwitch { text: "Switch" } }
+    Component { id: bigSwitch; ZelkBigSwitch { text: "Big" } }
+    Component { id: textField; ZelkTextField { width: 150 } }
+    Component { id: fileSelector; ZelkFileSelector { width: 500 } }
+    Component { id: comboBox; ZelkChooseComboBox {} }
+    Component { id: notation; ZelkNotation { width: 300; content: "ab" } }
+    Component { id: arrowNotation; ZelkArrowNotation {} }
+    Component { id: rectNotation; ZelkRectNotation { iconSource: "qrc:/images/24x24_Attention.png" } }
+    Component { id: progressBar; ZelkProgressBar { value: 0.3 } }
+    Component { id: hSlider; ZelkHSlider {} }
+    Component { id: vSlider; ZelkVSlider {} }
+    Component { id: pureSlider; ZelkHPureSlider { width: 300 } }
+    Component { id: tabBar; ZelkTabBar { width: 600; tabs: ["A", "B", "C"] } }
+    Component { id: rating; ZelkRating { width: 260; levels: 5 } }
+    Component { id: hCombo; ZelkHComboBox { model: tiles; descriptionVisible: false } }
+    Component { id: vCombo; ZelkVComboBox {} }
+    Component { id: arrowGroup; ZelkArrowButtonGroup { model: arrowModel; buttonWidth: 160 } }
+    Component { id: panel; ZelkExpandableToolPanel {} }
     // Its own `$app` shadows the application's, which cannot go back.
     Component { id: stepBar; ZelkStepBar { width: 600; margins: 50; model: stepModel; currentStep: 2
             property var $app: ({ calls: [], willGoBack: function(index) { this.calls = this.calls.concat([index]); } }) } }
