@@ -59,7 +59,19 @@ var types = {
     ZelkRating: ["accent flat", "width: 250; levels: 5; currentRate: 2"]
 };
 
-// Made with Qt.createQmlObject under `parent`, which is also what a popup shows in.
-function make(type, parent) {
-    return Qt.createQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + type + " { " + types[type][1] + " }", parent);
+// Made under `parent`, which is also what a popup shows in, with `props`; clear
+// of the window's edge, a popup opened (the caller waits for it). `find` is the
+// test's findChild: the spinner stands still at its start, so grabs compare.
+function make(type, parent, props, find) {
+    var control = Qt.createQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + type + " { " + types[type][1] + " }", parent);
+    for (var name in props || {})
+        control[name] = props[name];
+    if (control.opened !== undefined)
+        control.open();
+    else
+        control.x = Math.max(control.x, 20), control.y = Math.max(control.y, 20);
+    var spinner = find(control, "spinner");
+    if (spinner)
+        find(control, "rotation").running = false, spinner.rotation = 0;
+    return control;
 }

@@ -29,25 +29,13 @@ TestCase {
             focused: function(control) { control.forceActiveFocus(); },
             // Focused without a blinking cursor, which would differ from grab to grab.
             typing: function(control) { control.forceActiveFocus(); control.cursorVisible = false; },
-            pointed: function(control) {
-                var close = findChild(control, "closeArea"), centre = close.mapToItem(testCase, close.width / 2, close.height / 2);
-                mouseMove(testCase, centre.x, centre.y);
-            },
+            pointed: function(control) { var close = findChild(control, "closeArea"); mouseMove(close, close.width / 2, close.height / 2); },
             tool: function(control) { findChild(control, "toolButton0").forceActiveFocus(); }
         };
         return Object.keys(Catalogue.types).map(function(type) {
-            var row = { tag: type, accent: false, margin: 4 };
-            Catalogue.types[type][0].split(" ").forEach(function(word) {
-                if (word === "accent")
-                    row.accent = true;
-                else if (/^m[0-9]+$/.test(word))
-                    row.margin = Number(word.slice(1));
-                else if (lights[word])
-                    row.lit = lights[word];
-                else
-                    row.dims = word;
-            });
-            return row;
+            var spec = Catalogue.types[type][0], words = spec.split(" "), margin = / m([0-9]+)/.exec(spec);
+            return { tag: type, accent: words[0] === "accent", margin: margin ? Number(margin[1]) : 4, lit: lights[words[1]],
+                     dims: words.filter(function(word) { return /^(none|own|flat|layers)$/.test(word); })[0] };
         });
     }
 
@@ -61,32 +49,22 @@ TestCase {
         made = [];
     }
 
+    // The item to grab: a popup's background, which is what shows.
     function make(data) {
-        var control = Catalogue.make(data.tag, testCase);
+        var control = Catalogue.make(data.tag, testCase, {}, findChild);
         made.push(control);
-        if (control.opened === undefined) {
-            control.x = 20, control.y = Math.max(control.y, 20);
-        } else {
-            control.open();
-            tryCompare(control, "opened", true);
-        }
-        // Stopped, so that the spinner stands still between grabs.
-        var rotation = findChild(control, "rotation");
-        if (rotation)
-            rotation.running = false;
-        return control.opened === undefined ? control : control.background;
+        tryVerify(function() { return control.opened !== false; });
+        return control.opened ? control.background : control;
     }
 
     // Unchanged over three frames of the window: every animation and first
     // paint is over (a running animation moves on with each frame).
     function settle(item, margin) {
-        var steadySince = TestSupport.frames(item);
-        TestSupport.grab(item);
-        TestSupport.keep("previous");
+        var steadySince = -1;
         tryVerify(function() {
             var frame = TestSupport.frames(item);
             TestSupport.grab(item);
-            if (TestSupport.compareWithKept(item, "previous", margin).largest > 0)
+            if (steadySince < 0 || TestSupport.compareWithKept(item, "previous", margin).largest > 0)
                 steadySince = frame;
             TestSupport.keep("previous");
             return frame - steadySince >= 3;
@@ -122,13 +100,9 @@ TestCase {
         }
         made[made.length - 1].enabled = false;
         settle(item, data.margin);
-        var dimmed = TestSupport.compareWithKept(item, "stock", data.margin);
-        if (data.dims === "none" || data.dims === "own")
-            verify(data.dims === "none" ? dimmed.largest === 0 : dimmed.largest > 40, data.dims + ": " + JSON.stringify(dimmed));
-        else if (data.dims === "flat")
-            verify(Math.abs(dimmed.brightness - 0.3) <= 0.04, "light kept: " + dimmed.brightness);
-        else
-            verify(dimmed.brightness > 0.3 && dimmed.brightness < 0.45, "light kept: " + dimmed.brightness);
+        var dimmed = TestSupport.compareWithKept(item, "stock", data.margin), light = dimmed.brightness;
+        verify({ none: dimmed.largest === 0, own: dimmed.largest > 40, flat: Math.abs(light - 0.3) <= 0.04, layers: light > 0.3 && light < 0.45 }[data.dims],
+               data.dims + ": " + JSON.stringify(dimmed));
     }
 
     // A shade keeps to the accent the hue turn, saturation and value it has
