@@ -17,40 +17,33 @@ TestCase {
     // Black, so a dimmed colour is simply the colour times its opacity.
     Rectangle { anchors.fill: parent; color: "black" }
 
-    Component { id: button; ZelkButton { x: 20; y: 20; hoverEnabled: true } }
-    Component { id: textField; ZelkTextField { x: 20; y: 20; width: 150; hoverEnabled: true } }
-    Component { id: comboBox; ZelkChooseComboBox { x: 20; y: 20; hoverEnabled: true } }
-    Component { id: checkBox; ZelkCheckBox { x: 20; y: 20; text: "Box"; hoverEnabled: true } }
-    Component { id: radioButton; ZelkRadioButton { x: 20; y: 20; hoverEnabled: true } }
-    Component { id: bigSwitch; ZelkBigSwitch { x: 20; y: 20 } }
-
     readonly property string blue: "#2e91ed"
     // Middle of the button's vertical gradient.
     readonly property string face: "#2d2e2f"
 
-    // props: what the control is made with, state: what then happens to it
+    // make and props: the type and what it is made with (at 20, 20, hover on); state: what then happens to it
     // (none: it is left alone); probes: [x, y, colour] in its coordinates.
     function test_look_data() {
         return [
-            { tag: "button hovered", make: button, state: "hovered", tolerance: 6, probes: [[1, 26, blue], [2, 26, face]] },
+            { tag: "button hovered", make: "ZelkButton", state: "hovered", tolerance: 6, probes: [[1, 26, blue], [2, 26, face]] },
             // The focus flag, not active focus: the look stays after the pointer leaves.
-            { tag: "button clicked, pointer gone", make: button, state: "clickedAway", tolerance: 6, probes: [[1, 26, blue], [2, 26, face]] },
-            { tag: "text field focused", make: textField, state: "focused", tolerance: 6, probes: [[1, 21, blue], [75, 38, "#262626"]] },
+            { tag: "button clicked, pointer gone", make: "ZelkButton", state: "clickedAway", tolerance: 6, probes: [[1, 26, blue], [2, 26, face]] },
+            { tag: "text field focused", make: "ZelkTextField", props: "width: 150", state: "focused", tolerance: 6, probes: [[1, 21, blue], [75, 38, "#262626"]] },
             // The drop-down list's field follows focus only, its drop button focus and hover.
-            { tag: "drop-down list hovered", make: comboBox, state: "hovered", tolerance: 10, probes: [[1, 25, "#484848"], [199, 25, blue]] },
-            { tag: "drop-down list focused", make: comboBox, state: "focused", tolerance: 10, probes: [[1, 25, blue], [199, 25, blue]] },
-            { tag: "check box unchecked has no hover look and no mark", make: checkBox, state: "hovered", tolerance: 10,
+            { tag: "drop-down list hovered", make: "ZelkChooseComboBox", state: "hovered", tolerance: 10, probes: [[1, 25, "#484848"], [199, 25, blue]] },
+            { tag: "drop-down list focused", make: "ZelkChooseComboBox", state: "focused", tolerance: 10, probes: [[1, 25, blue], [199, 25, blue]] },
+            { tag: "check box unchecked has no hover look and no mark", make: "ZelkCheckBox", props: 'text: "Box"', state: "hovered", tolerance: 10,
               probes: [[0, 20, "#676767"], [20, 31, "#262626"], [13.75, 22, "#262626"]] },
             // The blue fill shows darker under the inner shadow of a small field.
-            { tag: "check box checked and disabled keeps its indicator", make: checkBox, props: { checked: true, enabled: false }, tolerance: 10,
+            { tag: "check box checked and disabled keeps its indicator", make: "ZelkCheckBox", props: 'text: "Box"; checked: true; enabled: false', tolerance: 10,
               probes: [[0, 20, "#676767"], [20, 31, "#2980d1"], [13.75, 22, "#004d94"]] },
-            { tag: "radio button checked", make: radioButton, props: { checked: true }, tolerance: 16, probes: [[1, 22, "#676767"], [18, 28, blue], [12, 22, "#004d94"]] },
-            { tag: "big switch on keeps its track", make: bigSwitch, props: { checked: true }, tolerance: 10, probes: [[36, 41, "#262626"], [139, 32, blue]] }
+            { tag: "radio button checked", make: "ZelkRadioButton", props: "checked: true", tolerance: 16, probes: [[1, 22, "#676767"], [18, 28, blue], [12, 22, "#004d94"]] },
+            { tag: "big switch on keeps its track", make: "ZelkBigSwitch", props: "checked: true", tolerance: 10, probes: [[36, 41, "#262626"], [139, 32, blue]] }
         ];
     }
 
     function test_look(data) {
-        var control = createTemporaryObject(data.make, testCase, data.props || {});
+        var control = createTemporaryQmlObject("import ZelkDesign 1.0; " + data.make + " { x: 20; y: 20; hoverEnabled: true; " + (data.props || "") + " }", testCase);
         mouseMove(testCase, 395, 395);
         if (data.state === "focused") {
             control.forceActiveFocus();
