@@ -22,8 +22,7 @@ TestCase {
     readonly property string style: TestSupport.styleName()
     readonly property string hostStyle: TestSupport.environment("ORVANE_HOST_STYLE")
     readonly property bool reference: hostStyle === ""
-    readonly property string folder: TestSupport.environment("ORVANE_STYLE_REFERENCE",
-                                                             TestSupport.environment("TMPDIR", "/tmp") + "/orvane-style-reference")
+    readonly property string folder: TestSupport.environment("ORVANE_STYLE_REFERENCE", TestSupport.environment("TMPDIR", "/tmp") + "/orvane-style-reference")
     // Two runs of one build already differ by up to 3 levels at a few dozen
     // antialiased pixels (llvmpipe); what a style changes differs by far more.
     readonly property int tolerance: 4
@@ -82,10 +81,7 @@ TestCase {
         // expanding, a tile's fade) is over within a third of that.
         var stillGrabs = 0;
         verify(TestSupport.grab(stage));
-        tryVerify(function() {
-            stillGrabs = TestSupport.grabUnchanged(stage) ? stillGrabs + 1 : 0;
-            return stillGrabs >= 10;
-        }, 5000, "the picture keeps changing");
+        tryVerify(function() { return (stillGrabs = TestSupport.grabUnchanged(stage) ? stillGrabs + 1 : 0) >= 10; }, 5000, "the picture keeps changing");
 
         var path = folder + "/" + data.tag.replace(/[^A-Za-z0-9]+/g, "-");
         if (reference) {
@@ -99,8 +95,7 @@ TestCase {
             return;
         }
         var saved = TestSupport.readFile(path + ".json");
-        verify(saved !== "", "no reference for " + data.tag + " in " + folder + ": run this file without ORVANE_HOST_STYLE first");
-        compare(settings(control), saved, "settings");
+        compare(settings(control), saved, saved ? "settings" : "no reference in " + folder + ": run this file without ORVANE_HOST_STYLE first");
         if (difference < 0 || difference > tolerance)
             TestSupport.saveItem(stage, path + "." + style + ".png");
         verify(difference >= 0 && difference <= tolerance,

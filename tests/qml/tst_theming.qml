@@ -57,9 +57,9 @@ TestCase {
         return control.opened ? control.background : control;
     }
 
-    // Unchanged over three frames of the window: every animation and first
-    // paint is over (a running animation moves on with each frame).
-    function settle(item, margin) {
+    // Unchanged over three frames of the window: every animation and first paint
+    // is over (a running animation moves on with each frame). The last grab kept as `name`.
+    function settle(item, margin, name) {
         var steadySince = -1;
         tryVerify(function() {
             var frame = TestSupport.frames(item);
@@ -69,6 +69,7 @@ TestCase {
             TestSupport.keep("previous");
             return frame - steadySince >= 3;
         }, 5000, "the control comes to rest");
+        TestSupport.keep(name || "previous");
     }
 
     function test_table(data) {
@@ -77,15 +78,12 @@ TestCase {
         var item = make(data);
         if (data.lit)
             data.lit(made[0]);
-        settle(item, data.margin);
-        TestSupport.keep("stock");
+        settle(item, data.margin, "stock");
         ZelkDesign.themeColor = green;
         settle(item, data.margin);
         var change = TestSupport.compareWithKept(item, "stock", data.margin, stock, green);
-        if (data.accent)
-            verify(change.accentPixels > 20 && change.stayed === 0, "the accent shows, and no pixel keeps its stock hue: " + JSON.stringify(change));
-        else
-            compare([change.accentPixels, change.largest], [0, 0], "no accent, nothing changes");
+        // With an accent, no pixel keeps its stock hue; without, nothing changes.
+        verify(data.accent ? change.accentPixels > 20 && change.stayed === 0 : change.accentPixels === 0 && change.largest === 0, JSON.stringify(change));
         compare(change.strays, 0, "other pixels that changed with the accent");
         ZelkDesign.themeColor = stock;
         settle(item, data.margin);
@@ -95,8 +93,7 @@ TestCase {
         if (data.lit) {
             made[0].visible = false;
             item = make(data);
-            settle(item, data.margin);
-            TestSupport.keep("stock");
+            settle(item, data.margin, "stock");
         }
         made[made.length - 1].enabled = false;
         settle(item, data.margin);
@@ -124,20 +121,18 @@ TestCase {
     // Any colour QML takes comes back with its red, green and blue and the
     // given alpha; the colour's own alpha is replaced, not multiplied.
     function test_semiTransparent() {
-        [["#2e91ed", 0.25, [46, 145, 237]], ["#33ff8000", 1, [255, 128, 0]], ["steelblue", 0, [70, 130, 180]], [Qt.rgba(1, 1, 1, 0.2), 0.75, [255, 255, 255]]]
-            .forEach(function(row) {
-                var c = ZelkDesign.semiTransparent(row[0], row[1]);
-                compare([Math.round(c.r * 255), Math.round(c.g * 255), Math.round(c.b * 255)], row[2], String(row[0]));
-                fuzzyCompare(c.a, row[1], 1 / 255, String(row[0]));
-            });
+        [["#2e91ed", 0.25, [46, 145, 237]], ["#33ff8000", 1, [255, 128, 0]], ["steelblue", 0, [70, 130, 180]], [Qt.rgba(1, 1, 1, 0.2), 0.75, [255, 255, 255]]].forEach(function(row) {
+            var c = ZelkDesign.semiTransparent(row[0], row[1]);
+            compare([c.r, c.g, c.b].map(function(channel) { return Math.round(channel * 255); }), row[2], String(row[0]));
+            fuzzyCompare(c.a, row[1], 1 / 255, String(row[0]));
+        });
     }
 
     // 'W' is 876 units wide in the Regular file and 943 in the Bold one (1000
     // a em): a bold made by emboldening the Regular file would measure neither.
     function test_boldUsesTheBoldFile() {
         var metrics = "import QtQuick 2.9; import ZelkDesign 1.0; FontMetrics { font.family: ZelkDesign.fontFamily; font.pixelSize: 200; font.bold: %1 }";
-        fuzzyCompare(createTemporaryQmlObject(metrics.arg("false"), testCase).advanceWidth("W"), 175.2, 1);
-        fuzzyCompare(createTemporaryQmlObject(metrics.arg("true"), testCase).advanceWidth("W"), 188.6, 1);
+        [["false", 175.2], ["true", 188.6]].forEach(function(row) { fuzzyCompare(createTemporaryQmlObject(metrics.arg(row[0]), testCase).advanceWidth("W"), row[1], 1, "bold: " + row[0]); });
     }
 
     // The catalogue covers the module's types, no more and no fewer.
