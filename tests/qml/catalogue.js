@@ -1,24 +1,16 @@
-// Every published type at rest, for the tests that go over all of them: how
-// the accent shows on it, then the body of its declaration. "accent": it shows
-// the accent once lit; what lights it (checked, focused, typing, pointed: its
-// close button, tool: its first tool focused); what disabling it does ("none":
-// a display or a frame, "own": a look of its own, "flat": keeps 0.3 of its
-// light, "layers": parts dim one by one and show through each other a little);
-// m<n>: its drawing reaches n px past its box (4 unless told).
+// Every published type at rest: how the accent shows on it, then the body of its declaration.
+// "accent": shows it once lit; what lights it (pointed: its close button; tool: its first tool
+// focused); what disabling does (none: a display or frame, own: a look of its own, flat: keeps
+// 0.3 of its light, layers: parts dim one by one); m<n>: drawn n px past its box (else 4).
 
 function listModel(rows) {
-    return "ListModel { " + rows.map(function(row) {
-        return "ListElement { " + Object.keys(row).map(function(key) { return key + ": " + JSON.stringify(row[key]); }).join("; ") + " }";
-    }).join(" ") + " }";
+    return "ListModel { " + rows.map(function(row) { return "ListElement { " + Object.keys(row).map(function(key) { return key + ": " + JSON.stringify(row[key]); }).join("; ") + " }"; }).join(" ") + " }";
 }
 
 var crossPath = "qrc:/images/cross.png", cross = JSON.stringify(crossPath);
-var choices = JSON.stringify(["scan", "align"].map(function(name) {
-    return { icon: crossPath, buttonText: name, buttonName: name, buttonEnabled: true };
-}));
+var choices = JSON.stringify(["scan", "align"].map(function(name) { return { icon: crossPath, buttonText: name, buttonName: name, buttonEnabled: true }; }));
 var tools = JSON.stringify(["a", "b"].map(function(name) {
-    return { buttonName: name, active: true, normalImageSource: crossPath, activeImageSource: crossPath, inactiveImageSource: "qrc:/images/Shade_Bright.png" };
-}));
+    return { buttonName: name, active: true, normalImageSource: crossPath, activeImageSource: crossPath, inactiveImageSource: "qrc:/images/Shade_Bright.png" }; }));
 
 var types = {
     ZelkBigSwitch: ["accent own", 'text: "Big"'],
@@ -59,7 +51,18 @@ var types = {
     ZelkRating: ["accent flat", "width: 250; levels: 5; currentRate: 2"]
 };
 
-// Made with Qt.createQmlObject under `parent`, which is also what a popup shows in.
-function make(type, parent) {
-    return Qt.createQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + type + " { " + types[type][1] + " }", parent);
+// Under `parent` (a popup shows there too), clear of the edge, a popup opened; `find` is the
+// test's findChild: the spinner stands still at its start, so that grabs compare.
+function make(type, parent, props, find) {
+    var control = Qt.createQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + type + " { " + types[type][1] + " }", parent);
+    for (var name in props || {})
+        control[name] = props[name];
+    if (control.opened !== undefined)
+        control.open();
+    else
+        control.x = Math.max(control.x, 20), control.y = Math.max(control.y, 20);
+    var spinner = find(control, "spinner");
+    if (spinner)
+        find(control, "rotation").running = false, spinner.rotation = 0;
+    return control;
 }

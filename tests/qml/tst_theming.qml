@@ -29,25 +29,13 @@ TestCase {
             focused: function(control) { control.forceActiveFocus(); },
             // Focused without a blinking cursor, which would differ from grab to grab.
             typing: function(control) { control.forceActiveFocus(); control.cursorVisible = false; },
-            pointed: function(control) {
-                var close = findChild(control, "closeArea"), centre = close.mapToItem(testCase, close.width / 2, close.height / 2);
-                mouseMove(testCase, centre.x, centre.y);
-            },
+            pointed: function(control) { var close = findChild(control, "closeArea"); mouseMove(close, close.width / 2, close.height / 2); },
             tool: function(control) { findChild(control, "toolButton0").forceActiveFocus(); }
         };
         return Object.keys(Catalogue.types).map(function(type) {
-            var row = { tag: type, accent: false, margin: 4 };
-            Catalogue.types[type][0].split(" ").forEach(function(word) {
-                if (word === "accent")
-                    row.accent = true;
-                else if (/^m[0-9]+$/.test(word))
-                    row.margin = Number(word.slice(1));
-                else if (lights[word])
-                    row.lit = lights[word];
-                else
-                    row.dims = word;
-            });
-            return row;
+            var spec = Catalogue.types[type][0], words = spec.split(" "), margin = / m([0-9]+)/.exec(spec);
+            return { tag: type, accent: words[0] === "accent", margin: margin ? Number(margin[1]) : 4, lit: lights[words[1]],
+                     dims: words.filter(function(word) { return /^(none|own|flat|layers)$/.test(word); })[0] };
         });
     }
 
@@ -61,36 +49,27 @@ TestCase {
         made = [];
     }
 
+    // The item to grab: a popup's background, which is what shows.
     function make(data) {
-        var control = Catalogue.make(data.tag, testCase);
+        var control = Catalogue.make(data.tag, testCase, {}, findChild);
         made.push(control);
-        if (control.opened === undefined) {
-            control.x = 20, control.y = Math.max(control.y, 20);
-        } else {
-            control.open();
-            tryCompare(control, "opened", true);
-        }
-        // Stopped, so that the spinner stands still between grabs.
-        var rotation = findChild(control, "rotation");
-        if (rotation)
-            rotation.running = false;
-        return control.opened === undefined ? control : control.background;
+        tryVerify(function() { return control.opened !== false; });
+        return control.opened ? control.background : control;
     }
 
-    // Unchanged over three frames of the window: every animation and first
-    // paint is over (a running animation moves on with each frame).
-    function settle(item, margin) {
-        var steadySince = TestSupport.frames(item);
-        TestSupport.grab(item);
-        TestSupport.keep("previous");
+    // Unchanged over three frames of the window: every animation and first paint
+    // is over (a running animation moves on with each frame). The last grab kept as `name`.
+    function settle(item, margin, name) {
+        var steadySince = -1;
         tryVerify(function() {
             var frame = TestSupport.frames(item);
             TestSupport.grab(item);
-            if (TestSupport.compareWithKept(item, "previous", margin).largest > 0)
+            if (steadySince < 0 || TestSupport.compareWithKept(item, "previous", margin).largest > 0)
                 steadySince = frame;
             TestSupport.keep("previous");
             return frame - steadySince >= 3;
         }, 5000, "the control comes to rest");
+        TestSupport.keep(name || "previous");
     }
 
     function test_table(data) {
@@ -99,15 +78,12 @@ TestCase {
         var item = make(data);
         if (data.lit)
             data.lit(made[0]);
-        settle(item, data.margin);
-        TestSupport.keep("stock");
+        settle(item, data.margin, "stock");
         ZelkDesign.themeColor = green;
         settle(item, data.margin);
         var change = TestSupport.compareWithKept(item, "stock", data.margin, stock, green);
-        if (data.accent)
-            verify(change.accentPixels > 20 && change.stayed === 0, "the accent shows, and no pixel keeps its stock hue: " + JSON.stringify(change));
-        else
-            compare([change.accentPixels, change.largest], [0, 0], "no accent, nothing changes");
+        // With an accent, no pixel keeps its stock hue; without, nothing changes.
+        verify(data.accent ? change.accentPixels > 20 && change.stayed === 0 : change.accentPixels === 0 && change.largest === 0, JSON.stringify(change));
         compare(change.strays, 0, "other pixels that changed with the accent");
         ZelkDesign.themeColor = stock;
         settle(item, data.margin);
@@ -117,18 +93,13 @@ TestCase {
         if (data.lit) {
             made[0].visible = false;
             item = make(data);
-            settle(item, data.margin);
-            TestSupport.keep("stock");
+            settle(item, data.margin, "stock");
         }
         made[made.length - 1].enabled = false;
         settle(item, data.margin);
-        var dimmed = TestSupport.compareWithKept(item, "stock", data.margin);
-        if (data.dims === "none" || data.dims === "own")
-            verify(data.dims === "none" ? dimmed.largest === 0 : dimmed.largest > 40, data.dims + ": " + JSON.stringify(dimmed));
-        else if (data.dims === "flat")
-            verify(Math.abs(dimmed.brightness - 0.3) <= 0.04, "light kept: " + dimmed.brightness);
-        else
-            verify(dimmed.brightness > 0.3 && dimmed.brightness < 0.45, "light kept: " + dimmed.brightness);
+        var dimmed = TestSupport.compareWithKept(item, "stock", data.margin), light = dimmed.brightness;
+        verify({ none: dimmed.largest === 0, own: dimmed.largest > 40, flat: Math.abs(light - 0.3) <= 0.04, layers: light > 0.3 && light < 0.45 }[data.dims],
+               data.dims + ": " + JSON.stringify(dimmed));
     }
 
     // A shade keeps to the accent the hue turn, saturation and value it has
@@ -150,20 +121,18 @@ TestCase {
     // Any colour QML takes comes back with its red, green and blue and the
     // given alpha; the colour's own alpha is replaced, not multiplied.
     function test_semiTransparent() {
-        [["#2e91ed", 0.25, [46, 145, 237]], ["#33ff8000", 1, [255, 128, 0]], ["steelblue", 0, [70, 130, 180]], [Qt.rgba(1, 1, 1, 0.2), 0.75, [255, 255, 255]]]
-            .forEach(function(row) {
-                var c = ZelkDesign.semiTransparent(row[0], row[1]);
-                compare([Math.round(c.r * 255), Math.round(c.g * 255), Math.round(c.b * 255)], row[2], String(row[0]));
-                fuzzyCompare(c.a, row[1], 1 / 255, String(row[0]));
-            });
+        [["#2e91ed", 0.25, [46, 145, 237]], ["#33ff8000", 1, [255, 128, 0]], ["steelblue", 0, [70, 130, 180]], [Qt.rgba(1, 1, 1, 0.2), 0.75, [255, 255, 255]]].forEach(function(row) {
+            var c = ZelkDesign.semiTransparent(row[0], row[1]);
+            compare([c.r, c.g, c.b].map(function(channel) { return Math.round(channel * 255); }), row[2], String(row[0]));
+            fuzzyCompare(c.a, row[1], 1 / 255, String(row[0]));
+        });
     }
 
     // 'W' is 876 units wide in the Regular file and 943 in the Bold one (1000
     // a em): a bold made by emboldening the Regular file would measure neither.
     function test_boldUsesTheBoldFile() {
         var metrics = "import QtQuick 2.9; import ZelkDesign 1.0; FontMetrics { font.family: ZelkDesign.fontFamily; font.pixelSize: 200; font.bold: %1 }";
-        fuzzyCompare(createTemporaryQmlObject(metrics.arg("false"), testCase).advanceWidth("W"), 175.2, 1);
-        fuzzyCompare(createTemporaryQmlObject(metrics.arg("true"), testCase).advanceWidth("W"), 188.6, 1);
+        [["false", 175.2], ["true", 188.6]].forEach(function(row) { fuzzyCompare(createTemporaryQmlObject(metrics.arg(row[0]), testCase).advanceWidth("W"), row[1], 1, "bold: " + row[0]); });
     }
 
     // The catalogue covers the module's types, no more and no fewer.
