@@ -63,7 +63,10 @@ TestCase {
         width: source.width
         height: source.height
         visible: false
-        fragmentShader: "varying highp vec2 qt_TexCoord0; uniform sampler2D source; uniform highp vec2 texel;
+        fragmentShader: "
+            varying highp vec2 qt_TexCoord0;
+            uniform sampler2D source;
+            uniform highp vec2 texel;
             void main() {
                 highp vec4 sum = vec4(0.0);
                 highp float total = 0.0;
@@ -94,7 +97,10 @@ TestCase {
                 property variant source: exactBlur
                 property size stretch: Qt.size(exactRoot.width / (exactRoot.width + 2), exactRoot.height / (exactRoot.height + 2))
                 anchors.fill: parent
-                fragmentShader: "varying highp vec2 qt_TexCoord0; uniform sampler2D source; uniform highp vec2 stretch;
+                fragmentShader: "
+                    varying highp vec2 qt_TexCoord0;
+                    uniform sampler2D source;
+                    uniform highp vec2 stretch;
                     void main() { gl_FragColor = vec4(texture2D(source, qt_TexCoord0 * stretch).rgb * 0.8, 1.0); }"
             }
         }
@@ -116,13 +122,14 @@ TestCase {
     // varies with where it falls between the quarter-size texels.
     function test_matches_data() {
         // Qt 6's copy of the recursive blur rounds one level further from the exact blur at odd sizes.
-        var recursive = TestSupport.environment("ORVANE_QT_MAJOR") === "6" ? 11 : 10;
-        return [["sharp shapes", false, 600, 600], ["sharp shapes, sizes not a multiple of four", false, 597, 450], ["selection page", true, 600, 600]]
-            .reduce(function(rows, r) {
-                return rows.concat([[" against the recursive blur", reference, recursive], [" against the exact Gaussian", exactGaussian, 4]].map(function(to) {
-                    return { tag: r[0] + to[0], page: r[1], width: r[2], height: r[3], reference: to[1], tolerance: to[2] };
-                }));
-            }, []);
+        var recursive = TestSupport.environment("ORVANE_QT_MAJOR") === "6" ? 11 : 10, rows = [];
+        [{ tag: "sharp shapes", page: false, width: 600, height: 600 },
+         { tag: "sharp shapes, sizes not a multiple of four", page: false, width: 597, height: 450 },
+         { tag: "selection page", page: true, width: 600, height: 600 }].forEach(function(row) {
+            rows.push(Object.assign({}, row, { tag: row.tag + " against the recursive blur", reference: reference, tolerance: recursive }));
+            rows.push(Object.assign({}, row, { tag: row.tag + " against the exact Gaussian", reference: exactGaussian, tolerance: 4 }));
+        });
+        return rows;
     }
 
     function test_matches(data) {
