@@ -4,7 +4,9 @@
 // 0.3 of its light, layers: parts dim one by one); m<n>: drawn n px past its box (else 4).
 
 function listModel(rows) {
-    return "ListModel { " + rows.map(function(row) { return "ListElement { " + Object.keys(row).map(function(key) { return key + ": " + JSON.stringify(row[key]); }).join("; ") + " }"; }).join(" ") + " }";
+    return "ListModel { " + rows.map(function(row) {
+        return "ListElement { " + Object.keys(row).map(function(key) { return key + ": " + JSON.stringify(row[key]); }).join("; ") + " }";
+    }).join(" ") + " }";
 }
 
 var crossPath = "qrc:/images/cross.png", cross = JSON.stringify(crossPath);
@@ -57,12 +59,16 @@ function make(type, parent, props, find) {
     var control = Qt.createQmlObject("import QtQuick 2.9; import ZelkDesign 1.0; " + type + " { " + types[type][1] + " }", parent);
     for (var name in props || {})
         control[name] = props[name];
-    if (control.opened !== undefined)
+    if (control.opened !== undefined) {
         control.open();
-    else
-        control.x = Math.max(control.x, 20), control.y = Math.max(control.y, 20);
+    } else {
+        control.x = Math.max(control.x, 20);
+        control.y = Math.max(control.y, 20);
+    }
     var spinner = find(control, "spinner");
-    if (spinner)
-        find(control, "rotation").running = false, spinner.rotation = 0;
+    if (spinner) {
+        find(control, "rotation").running = false;
+        spinner.rotation = 0;
+    }
     return control;
 }

@@ -19,8 +19,10 @@ TestCase {
     ListModel { id: tileModel; ListElement { icon: "qrc:/images/high_detail.png"; label: "Fine"; description: "Slow and sharp" }
         ListElement { icon: "qrc:/images/low_detail.png"; label: "Coarse"; description: "Quick" } }
 
-    Component { id: tabBar; ZelkTabBar {} } Component { id: rating; ZelkRating { width: 400; levels: 5 } }
-    Component { id: arrowGroup; ZelkArrowButtonGroup { y: 10; model: arrowModel } } Component { id: panel; ZelkExpandableToolPanel {} }
+    Component { id: tabBar; ZelkTabBar {} }
+    Component { id: rating; ZelkRating { width: 400; levels: 5 } }
+    Component { id: arrowGroup; ZelkArrowButtonGroup { y: 10; model: arrowModel } }
+    Component { id: panel; ZelkExpandableToolPanel {} }
     Component { id: stepBar; ZelkStepBar { width: 1000; margins: 100; model: stepModel; currentStep: 1 } }
     Component { id: toolBar; ZelkToolBar { x: 100; model: [{ buttonName: "scan", label: "Scan", active: true }] } }
     Component { id: hCombo; ZelkHComboBox { model: tileModel; currentIndex: 0 } }

@@ -81,7 +81,10 @@ TestCase {
         // expanding, a tile's fade) is over within a third of that.
         var stillGrabs = 0;
         verify(TestSupport.grab(stage));
-        tryVerify(function() { return (stillGrabs = TestSupport.grabUnchanged(stage) ? stillGrabs + 1 : 0) >= 10; }, 5000, "the picture keeps changing");
+        tryVerify(function() {
+            stillGrabs = TestSupport.grabUnchanged(stage) ? stillGrabs + 1 : 0;
+            return stillGrabs >= 10;
+        }, 5000, "the picture keeps changing");
 
         var path = folder + "/" + data.tag.replace(/[^A-Za-z0-9]+/g, "-");
         if (reference) {

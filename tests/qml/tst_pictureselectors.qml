@@ -16,7 +16,8 @@ TestCase {
     ListModel { id: threeRows; ListElement { icon: "qrc:/images/texture_fine.png"; label: "Fine"; description: "Small details" }
         ListElement { icon: "qrc:/images/texture_coarse.png"; label: "Coarse"; description: "Quick" } ListElement { icon: "qrc:/images/high_detail.png"; label: "High"; description: "Slow" } }
 
-    Component { id: hComponent; ZelkHComboBox { model: threeRows } } Component { id: vComponent; ZelkVComboBox {} }
+    Component { id: hComponent; ZelkHComboBox { model: threeRows } }
+    Component { id: vComponent; ZelkVComboBox {} }
 
     function cleanup() { TestSupport.setAnimationStep(0); }
 

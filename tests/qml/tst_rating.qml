@@ -12,7 +12,8 @@ TestCase {
     width: 420
     height: 420
 
-    Component { id: ratingComponent; ZelkRating { width: 400; levels: 5 } } Component { id: panelComponent; UserRateDialog {} }
+    Component { id: ratingComponent; ZelkRating { width: 400; levels: 5 } }
+    Component { id: panelComponent; UserRateDialog {} }
 
     // Each row: pointer steps ("h2" hovers star 2, "c2" clicks it, "out" leaves
     // the stars), then the rate, the previewed star and how many stars show full.

@@ -11,7 +11,8 @@ TestCase {
     width: 900
     height: 520
 
-    Component { id: hSliderComponent; ZelkHSlider {} } Component { id: vSliderComponent; ZelkVSlider {} }
+    Component { id: hSliderComponent; ZelkHSlider {} }
+    Component { id: vSliderComponent; ZelkVSlider {} }
 
     // Unusual settings still give finite geometry, the ticks spread over the
     // whole travel (a lone tick where the handle rests).

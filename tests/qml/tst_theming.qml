@@ -33,7 +33,7 @@ TestCase {
             tool: function(control) { findChild(control, "toolButton0").forceActiveFocus(); }
         };
         return Object.keys(Catalogue.types).map(function(type) {
-            var spec = Catalogue.types[type][0], words = spec.split(" "), margin = / m([0-9]+)/.exec(spec);
+            var traits = Catalogue.types[type][0], words = traits.split(" "), margin = / m([0-9]+)/.exec(traits);
             return { tag: type, accent: words[0] === "accent", margin: margin ? Number(margin[1]) : 4, lit: lights[words[1]],
                      dims: words.filter(function(word) { return /^(none|own|flat|layers)$/.test(word); })[0] };
         });
@@ -132,7 +132,8 @@ TestCase {
     // a em): a bold made by emboldening the Regular file would measure neither.
     function test_boldUsesTheBoldFile() {
         var metrics = "import QtQuick 2.9; import ZelkDesign 1.0; FontMetrics { font.family: ZelkDesign.fontFamily; font.pixelSize: 200; font.bold: %1 }";
-        [["false", 175.2], ["true", 188.6]].forEach(function(row) { fuzzyCompare(createTemporaryQmlObject(metrics.arg(row[0]), testCase).advanceWidth("W"), row[1], 1, "bold: " + row[0]); });
+        fuzzyCompare(createTemporaryQmlObject(metrics.arg("false"), testCase).advanceWidth("W"), 175.2, 1);
+        fuzzyCompare(createTemporaryQmlObject(metrics.arg("true"), testCase).advanceWidth("W"), 188.6, 1);
     }
 
     // The catalogue covers the module's types, no more and no fewer.
