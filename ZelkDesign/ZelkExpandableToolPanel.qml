@@ -115,7 +115,7 @@ Item {
 
             Rectangle {
                 id: shrinkBtn
-                anchors.right: parent.right
+                anchors.right: realBackgroundItem.right
                 width: 54 + root.margins
                 height: root.titleHeight
                 gradient: Gradient {

@@ -29,9 +29,9 @@ Item {
     PlainTextField {
         id: filePathTextField
         objectName: "filePathField"
-        anchors.left: parent.left
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
+        anchors.left: fileSelector.left
+        anchors.top: fileSelector.top
+        anchors.bottom: fileSelector.bottom
         anchors.right: selectFileBtn.right
         // The button covers the field's right end (its left end when mirrored);
         // keep the text and cursor clear of it. The other end keeps the text
@@ -64,9 +64,9 @@ Item {
 
     ZelkButton {
         id: selectFileBtn
-        anchors.top: parent.top
-        anchors.bottom: parent.bottom
-        anchors.right: parent.right
+        anchors.top: fileSelector.top
+        anchors.bottom: fileSelector.bottom
+        anchors.right: fileSelector.right
         width: 203
         text: "Browse"
         onClicked: fileDialog.open()

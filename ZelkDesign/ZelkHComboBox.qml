@@ -34,9 +34,9 @@ FocusScope {
 
     SunkenFrame {
         id: tray
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.top: parent.top
+        anchors.left: root.left
+        anchors.right: root.right
+        anchors.top: root.top
         anchors.margins: root.margins
         height: root.itemHeight
         radius: root.radius

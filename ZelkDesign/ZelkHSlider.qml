@@ -66,8 +66,8 @@ Item {
         id: gaugeItem
 
         objectName: "gaugeItem"
-        anchors.bottom: parent.bottom
-        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: root.bottom
+        anchors.horizontalCenter: root.horizontalCenter
         width: slider.travel
         height: 13
         from: slider.from

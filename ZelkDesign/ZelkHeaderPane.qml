@@ -36,18 +36,18 @@ Item {
 
     Item {
         id: headerItem
-        anchors.top: parent.top
-        anchors.left: parent.left
-        anchors.right: parent.right
+        anchors.top: root.top
+        anchors.left: root.left
+        anchors.right: root.right
         height: root.headerHeight
     }
 
     Rectangle {
         id: contentItem
         anchors.top: headerItem.bottom
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
+        anchors.left: root.left
+        anchors.right: root.right
+        anchors.bottom: root.bottom
         color: "transparent"
         border.color: root.boundaryColor
         border.width: 2

@@ -14,8 +14,8 @@ Item {
     Text {
         id: orderText
 
-        anchors.left: parent.left
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.left: root.left
+        anchors.verticalCenter: root.verticalCenter
         width: 50
         text: "a."
         // Set, so that a mirrored layout puts the mark at its outer end.
@@ -30,8 +30,8 @@ Item {
         id: contentText
 
         anchors.left: orderText.right
-        anchors.right: parent.right
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.right: root.right
+        anchors.verticalCenter: root.verticalCenter
         text: qsTr("Lorem ipsum dolor sit amet, consectetur adipiscing elit, sed do eiusmod tempor incididunt ut labore et dolore magna aliqua.")
         color: ZelkDesign.textColor
         font.family: "Arial"

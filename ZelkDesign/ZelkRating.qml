@@ -27,9 +27,10 @@ ListView {
     interactive: false
 
     // The keys' preview ends with the focus; a pointer still on a star previews again as it moves.
+    // The focus also goes when a parent is destroyed under it, after this document's ids are gone.
     onActiveFocusChanged: {
-        if (!activeFocus)
-            currentHighlightedIndex = -1;
+        if (!activeFocus && root)
+            root.currentHighlightedIndex = -1;
     }
 
     delegate: Item {

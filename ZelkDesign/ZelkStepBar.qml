@@ -45,9 +45,9 @@ Item {
     Rectangle {
         id: hLineBack
 
-        anchors.left: parent.left
-        anchors.right: parent.right
-        anchors.bottom: parent.bottom
+        anchors.left: root.left
+        anchors.right: root.right
+        anchors.bottom: root.bottom
         height: root.hLineWidth
         color: "#525252"
 
@@ -56,10 +56,10 @@ Item {
 
             objectName: "hLineFront"
             // Anchored, so that in a mirrored bar it starts at the right, where the steps then begin.
-            anchors.left: parent.left
-            anchors.verticalCenter: parent.verticalCenter
+            anchors.left: hLineBack.left
+            anchors.verticalCenter: hLineBack.verticalCenter
             width: root.margins + root.itemWidth * (root.currentStep + 0.5)
-            height: parent.height
+            height: hLineBack.height
             color: "#c2c2c2"
         }
     }

@@ -41,7 +41,7 @@ Item {
 
             Rectangle {
                 y: toolBar.itemHeight * (index + 1) - 1
-                width: parent.width
+                width: frame.frame.width
                 height: 2
                 color: "#434343"
             }

@@ -22,9 +22,9 @@ Item {
         id: slider
 
         objectName: "slider"
-        anchors.left: parent.left
+        anchors.left: root.left
         anchors.leftMargin: 10
-        anchors.verticalCenter: parent.verticalCenter
+        anchors.verticalCenter: root.verticalCenter
         width: 30
         height: 380
         orientation: Qt.Vertical
@@ -60,7 +60,7 @@ Item {
     PlainLabel {
         id: unitLabel
 
-        anchors.right: parent.right
+        anchors.right: root.right
         anchors.verticalCenter: highLabel.verticalCenter
         text: root.unit
         color: ZelkDesign.mutedTextColor

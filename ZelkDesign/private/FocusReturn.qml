@@ -26,6 +26,9 @@ Item {
         // Only where Qt left the keyboard nowhere: not where it found the
         // item itself or went on to another popup still open.
         function onClosed() {
+            // A popup torn down with its parent closes after this document's ids are gone.
+            if (!root)
+                return;
             var window = root.window;
             if (root.previous && window && (window.activeFocusItem === null || window.activeFocusItem === window.contentItem))
                 root.previous.forceActiveFocus();
