@@ -133,10 +133,10 @@ TestCase {
     function setUp(data, room, turnTwin) {
         var made = {};
         ["subject", "twin"].forEach(function(role) {
-            // Made before its cell, so it is destroyed first, while it still has its parent.
-            var control = createTemporaryObject(data.make, testCase, data.props);
+            // Made in its cell, which goes first at the end, as a host drops a page
+            // built at run time: the control with its parent, often holding the keyboard.
             var cell = createTemporaryObject(cellComponent, testCase, { y: 20, mirrored: !!data.mirrored || (role === "twin" && turnTwin === true) });
-            Object.assign(control, { parent: cell, x: room[0], y: room[1] });
+            var control = createTemporaryObject(data.make, cell, Object.assign({ x: room[0], y: room[1] }, data.props));
             // Whole pixels, so that both draw alike; a mirror needs the control's own width.
             cell.width = (turnTwin === undefined ? Math.ceil(control.width) : control.width) + 2 * room[0];
             cell.height = Math.ceil(control.height) + 2 * room[1];
