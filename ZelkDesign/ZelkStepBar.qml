@@ -82,7 +82,8 @@ Item {
         delegate: Item {
             id: stepItem
 
-            readonly property bool finished: index < root.currentStep
+            // A step being removed (index -1) is neither: its row's roles are gone.
+            readonly property bool finished: index >= 0 && index < root.currentStep
             readonly property bool current: index === root.currentStep
 
             function goBack() {

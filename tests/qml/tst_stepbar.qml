@@ -14,6 +14,7 @@ TestCase {
     Rectangle { anchors.fill: parent; color: "#1a1a1a" }
 
     ListModel { id: threeSteps; ListElement { name: "Scan"; info: "Done" } ListElement { name: "Align"; info: "" } ListElement { name: "Export"; info: "12 files" } }
+    ListModel { id: shrinking; ListElement { name: "Scan"; info: "Done" } ListElement { name: "Align"; info: "" } ListElement { name: "Export"; info: "12 files" } }
 
     // Its own `$app` shadows the application's; its calls: each one's index, and how many lines had been printed by then.
     Component { id: barComponent; ZelkStepBar {
@@ -35,6 +36,9 @@ TestCase {
             { tag: "second", props: { currentStep: 1 }, states: ["finished", "current", "new"], texts: ["Done", "In Progress", "-"], track: 100 + 800 / 3 * 1.5,
               probes: [[20, "#c2c2c2"], [980, "#525252"], [100 + 800 / 6, "#1e1e1e"], [500, "#3ea2ff"], [100 + 800 / 6 * 5, "#525252"]] },
             { tag: "all finished", props: { currentStep: 3 }, states: ["finished", "finished", "finished"], texts: ["Done", "", "12 files"], track: 900 + 400 / 3 },
+            // The steps a host removes go without a trace, the current one among them.
+            { tag: "current step removed", props: { model: shrinking, currentStep: 1 }, change: function() { shrinking.remove(1, 2); },
+              states: ["finished"], texts: ["Done"], track: 100 + 800 * 1.5 },
             // Without steps the light track ends at the margin.
             { tag: "no model", props: { model: null, currentStep: 4 }, states: [], texts: [], track: 100 }
         ];
@@ -42,6 +46,11 @@ TestCase {
 
     function test_states(data) {
         var bar = createTemporaryObject(barComponent, testCase, data.props);
+        if (data.change) {
+            data.change();
+            // The list takes in the change when it next lays out.
+            tryCompare(bar, "itemWidth", 800 / data.states.length);
+        }
         fuzzyCompare(findChild(bar, "hLineFront").width, data.track, 1e-9);
         compare(findChild(bar, "step" + data.states.length), null, "no more steps than the model's");
         data.states.forEach(function(state, k) {
@@ -49,7 +58,7 @@ TestCase {
             var dots = ["finished", "current", "new"].filter(function(kind) { return findChild(item, kind + "StepIndicator").visible; });
             // The current status is drawn by its glow instead.
             compare([dots, status.text, status.visible], [[state], data.texts[k], state !== "current"], "step " + k);
-            fuzzyCompare(item.mapToItem(bar, item.width / 2, 0).x, 100 + 800 / 3 * (k + 0.5), 1e-9);
+            fuzzyCompare(item.mapToItem(bar, item.width / 2, 0).x, 100 + 800 / data.states.length * (k + 0.5), 1e-9);
         });
         // The dots are canvases, painted a frame or two after the bar shows. (The current status's glow: tst_renderers.)
         tryVerify(function() {
