@@ -85,9 +85,10 @@ public:
     // A variable of the process environment, or the fallback when it is unset
     // or empty: lets a long-running test take a seed or a size from outside.
     Q_INVOKABLE QString environment(const QString &name, const QString &fallback = QString()) const;
-    // Text made from now on draws with grey antialiasing, whose edges carry
-    // no hue of their own (distance-field text here fringes in colour): for
-    // tests that sort pixels by hue.
+    // Text made from now on draws natively, with grey antialiasing, whose
+    // edges carry no hue of their own and come out the same in every run
+    // (distance-field text here fringes in colour and varies by a few levels
+    // from run to run): for tests that sort pixels by hue or compare runs.
     Q_INVOKABLE void useGreyText() const;
     // How many frames the item's window has shown since it was first asked
     // here; asks for one more, which moves whatever animates in it on.
