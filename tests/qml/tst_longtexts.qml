@@ -1,5 +1,6 @@
 import QtQuick 2.9
 import QtTest 1.2
+import OrvaneTest 1.0
 
 // Texts far longer than any control was sized for, one component of each
 // kind: each is elided, wrapped or left whole as that component promises,
@@ -58,14 +59,15 @@ TestCase {
         if (data.popup)
             popup.open();
         tryVerify(function() { return popup.opened !== false && (shown = findText(popup, text)) !== null; }, 5000, "no text item shows the long text");
-        waitForRendering(testCase);
+        // A grab polishes and draws the window now; waiting for a frame
+        // would wait in vain when the search above already saw it drawn.
+        verify(TestSupport.grab(testCase), "window drawn");
         var inner = shown.width - (shown.leftPadding || 0) - (shown.rightPadding || 0);
         compare(!!shown.truncated, data.mode === "elide", "elided");
         verify(data.mode === "wrap" ? shown.lineCount > 2 : shown.lineCount === 1, shown.lineCount + " line(s)");
         verify(data.mode === "whole" ? shown.contentWidth > 2000 : shown.contentWidth <= inner + 1, "text " + shown.contentWidth + " wide, room " + inner);
-        // The buttons' row takes its height when it is polished, which the
-        // frame waited for above need not have done (it may have been one
-        // already on its way when the component was made).
+        // The buttons' row takes its height when it is polished, and the box
+        // its own from that, which may take the window one more pass.
         var ok = data.buttonBelow && findChild(popup.contentItem.parent, "ok");
         tryVerify(function() { return !data.buttonBelow || ok.height > 0 && ok.mapToItem(popup.contentItem.parent, 0, ok.height).y <= popup.height; }, 2000, "button below the box");
         if (popup.opened) {
