@@ -58,7 +58,9 @@ TestCase {
                 subject.root.clicked.connect(function(name) { subject.emitted.push(name); });
             subject.find = function(name) { return findChild(data.part ? subject.root[data.part] : subject.root, name); };
             tryVerify(function() { subject.item = subject.find(data.item); return subject.item !== null; }, 2000, data.item);
-            waitForRendering(subject.item);
+            // Drawn now: a frame waited for may already have gone by while
+            // the search above waited for the item.
+            verify(TestSupport.grab(subject.item), "drawn");
             return subject;
         };
         // What a press or a click changed: the watched state, the signals and the lines logged.
