@@ -32,7 +32,7 @@ TestCase {
     function test_click(data) {
         boundIndex = 2;
         var selector = createTemporaryObject(data.make, testCase, { currentIndex: Qt.binding(function() { return testCase.boundIndex; }) });
-        waitForRendering(selector);
+        verify(TestSupport.grab(selector), "drawn");
         // A missing tile fails at its first use.
         tiles(selector).forEach(function(tile, i) {
             var at = tile.mapToItem(selector, 0, 0), m = selector.margins;

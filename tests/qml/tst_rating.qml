@@ -31,7 +31,7 @@ TestCase {
 
     function test_pointer(data) {
         var rating = createTemporaryObject(ratingComponent, testCase);
-        waitForRendering(rating);
+        verify(TestSupport.grab(rating), "drawn");
         data.steps.split(" ").forEach(function(step) {
             var x = step === "out" ? 390 : rating.imageWidth * (Number(step.substring(1)) + 0.5);
             mouseMove(rating, x, 25);
@@ -50,7 +50,6 @@ TestCase {
     // a star in the accent colour; its rating offers five stars.
     function test_panel() {
         var panel = createTemporaryObject(panelComponent, testCase), column = panel.children[0];
-        waitForRendering(panel);
         verify(TestSupport.grab(panel));
         [column.children[0], column.children[2]].forEach(function(caption) {
             verify(TestSupport.share(caption, caption.contentWidth - 12, 0, 12, caption.height, "#2e91ed", 40) > 0, "a blue star ends " + caption.text);

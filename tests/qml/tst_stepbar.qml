@@ -71,7 +71,7 @@ TestCase {
     // shown next.
     function test_hoverGrowsFinishedDot() {
         var bar = createTemporaryObject(barComponent, testCase, { currentStep: 2, y: 20 });
-        waitForRendering(bar);
+        verify(TestSupport.grab(bar), "drawn");
         var dot = findChild(findChild(bar, "step0"), "finishedStepIndicator"), frames = 0;
         dot.widthChanged.connect(function() { ++frames; });
         TestSupport.setAnimationStep(16);
@@ -100,7 +100,7 @@ TestCase {
     function test_clicks(data) {
         var bar = createTemporaryObject(barComponent, testCase, data.plain ? { currentStep: 2, $app: testCase } : { currentStep: 2 }), signals = [];
         bar.stepClicked.connect(function(index) { signals.push(index); });
-        waitForRendering(bar);
+        verify(TestSupport.grab(bar), "drawn");
         TestSupport.setLoggingRules(data.rules || "");
         TestSupport.recordMessages();
         mouseClick(bar, data.x, data.y);

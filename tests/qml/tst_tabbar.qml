@@ -28,7 +28,7 @@ TestCase {
         var bar = createTemporaryObject(tabBarComponent, testCase), plate = bar.children[1], changes = 0, frames = 0;
         bar.currentIndexChanged.connect(function() { ++changes; });
         plate.xChanged.connect(function() { ++frames; });
-        waitForRendering(bar);
+        verify(TestSupport.grab(bar), "drawn");
         TestSupport.setAnimationStep(16);
         mouseClick(bar, bar.tabWidth * (data.click + 0.5), bar.height / 2);
         compare([bar.currentIndex, bar.currentTabName, changes], [data.click, data.name, data.changes]);
