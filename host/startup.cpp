@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QPointer>
@@ -82,15 +81,6 @@ bool windowOpensGlx()
 #endif
 }
 
-void fillFontDatabase()
-{
-#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    QFontDatabase::families();
-#else
-    QFontDatabase();
-#endif
-}
-
 } // namespace
 
 namespace Startup {
@@ -154,18 +144,16 @@ bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url)
         // Qt opens the OpenGL driver (with Mesa: maps and relocates LLVM and
         // makes a test context, a quarter of the time to the first frame)
         // when it creates the first window, after the documents are compiled.
-        // The engine compiles them on its loader thread, and this thread only
+        // The engine compiles them on its loader thread while this thread
         // waits, except that every plugin imported waits for this thread to
         // initialise it; so the driver is opened on a thread of its own
-        // meanwhile, and this one fills the font database (which the first
-        // line of text would do) once the documents are compiled. Nothing else
-        // touches the driver until the window is created, after the join.
+        // meanwhile. Nothing else touches the driver until the window is
+        // created, after the join.
         std::thread driver([] { QOpenGLContext::supportsThreadedOpenGL(); });
         {
             // Compiled, not created: the engine keeps the compiled documents.
             QQmlComponent compiled(engine, url);
         }
-        fillFontDatabase();
         driver.join();
 #ifdef __GLIBC__
         // The thread's allocations came from a malloc arena of its own, and
