@@ -1,5 +1,6 @@
 // The start-up: the arguments it hands the documents, the real executable's
-// look under a style the desktop asks for, and how it fails to start.
+// look under a style the desktop asks for, the renderer asked for, and how it
+// fails to start.
 
 #include "startup.h"
 #include "xwindow.h"
@@ -34,6 +35,7 @@ private slots:
     void params();
     void styleChoiceIgnored_data();
     void styleChoiceIgnored();
+    void softwareRendererOpensNoDriver();
     void failedStart_data();
     void failedStart();
 
@@ -110,6 +112,28 @@ void TestStartup::styleChoiceIgnored()
     look(&shot, environment, arguments);
     QVERIFY(!QTest::currentTestFailed() && !m_defaultLook.isNull());
     QCOMPARE(differingPixels(shot, m_defaultLook), 0);
+}
+
+// The software renderer is what a machine without working OpenGL is left
+// with: the program must not open the OpenGL driver there, not even ahead of
+// its window to save time.
+void TestStartup::softwareRendererOpensNoDriver()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QUICK_BACKEND", "software");
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.setProcessEnvironment(environment);
+    const xcb_window_t window = XWindow::start(tool, m_c.get(), ORVANE_TOOL, {});
+    QVERIFY(window != XCB_WINDOW_NONE);
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(tool.processId()));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    const QByteArray mapped = maps.readAll();
+    QVERIFY(mapped.contains("Quick.so"));
+    QVERIFY2(!mapped.contains("libGLX_") && !mapped.contains("_dri.so"), "an OpenGL driver is mapped");
+    XWindow::close(m_c.get(), window);
+    QVERIFY(tool.waitForFinished(30000));
+    QCOMPARE(tool.exitCode(), 0);
 }
 
 // Without a display the program says so in one line, with the ways to run it
