@@ -35,7 +35,8 @@ private slots:
     void params();
     void styleChoiceIgnored_data();
     void styleChoiceIgnored();
-    void softwareRendererOpensNoDriver();
+    void rendererOpensDriver_data();
+    void rendererOpensDriver();
     void failedStart_data();
     void failedStart();
 
@@ -116,11 +117,23 @@ void TestStartup::styleChoiceIgnored()
 
 // The software renderer is what a machine without working OpenGL is left
 // with: the program must not open the OpenGL driver there, not even ahead of
-// its window to save time.
-void TestStartup::softwareRendererOpensNoDriver()
+// its window to save time. libglvnd loads the vendor's GLX library only when
+// GLX is first used (the driver itself may be preloaded, as the sanitized
+// runs do); the OpenGL row shows that the probe sees it when it is.
+void TestStartup::rendererOpensDriver_data()
 {
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("software") << "software" << false;
+    QTest::newRow("OpenGL") << QString() << true;
+}
+
+void TestStartup::rendererOpensDriver()
+{
+    QFETCH(QString, backend);
+    QFETCH(bool, opened);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QUICK_BACKEND", "software");
+    environment.insert("QT_QUICK_BACKEND", backend);
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     tool.setProcessEnvironment(environment);
@@ -128,12 +141,11 @@ void TestStartup::softwareRendererOpensNoDriver()
     QVERIFY(window != XCB_WINDOW_NONE);
     QFile maps(QStringLiteral("/proc/%1/maps").arg(tool.processId()));
     QVERIFY(maps.open(QIODevice::ReadOnly));
-    const QByteArray mapped = maps.readAll();
-    QVERIFY(mapped.contains("Quick.so"));
-    QVERIFY2(!mapped.contains("libGLX_") && !mapped.contains("_dri.so"), "an OpenGL driver is mapped");
+    const bool mapped = maps.readAll().contains("/libGLX_");
     XWindow::close(m_c.get(), window);
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitCode(), 0);
+    QCOMPARE(mapped, opened);
 }
 
 // Without a display the program says so in one line, with the ways to run it
