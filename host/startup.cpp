@@ -17,13 +17,14 @@
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSGRendererInterface>
+#include <QScopedPointer>
+#include <QThread>
 #include <QUrl>
 #include <QVector>
 #include <QtQml>
 
 #include <cstdio>
 #include <cstdlib>
-#include <thread>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -148,13 +149,15 @@ bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url)
         // waits, except that every plugin imported waits for this thread to
         // initialise it; so the driver is opened on a thread of its own
         // meanwhile. Nothing else touches the driver until the window is
-        // created, after the join.
-        std::thread driver([] { QOpenGLContext::supportsThreadedOpenGL(); });
+        // created, after the wait; should the thread not start, the window
+        // opens the driver itself, as it did before.
+        const QScopedPointer<QThread> driver(QThread::create([] { QOpenGLContext::supportsThreadedOpenGL(); }));
+        driver->start();
         {
             // Compiled, not created: the engine keeps the compiled documents.
             QQmlComponent compiled(engine, url);
         }
-        driver.join();
+        driver->wait();
 #ifdef __GLIBC__
         // The thread's allocations came from a malloc arena of its own, and
         // what the test context freed there would stay resident: 2 MiB.
