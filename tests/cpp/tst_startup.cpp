@@ -9,6 +9,8 @@
 #include <QQmlEngine>
 #include <QQmlExpression>
 
+#include <functional>
+
 namespace {
 
 // Pixels that differ by more than rendering noise; -1 when the sizes differ.
@@ -41,6 +43,8 @@ private slots:
     void failedStart();
 
 private:
+    void shown(const QProcessEnvironment &environment, const QStringList &arguments,
+        const std::function<void(xcb_window_t window, qint64 pid)> &meanwhile);
     void look(QImage *shot, const QProcessEnvironment &environment, const QStringList &arguments);
 
     XWindow::Connection m_c = XWindow::connect();
@@ -59,9 +63,10 @@ void TestStartup::params()
         QStringList({ QString::fromUtf8("Grüße"), QString::fromUtf8("a\377b"), QString() }));
 }
 
-// The window once nothing has changed for half a second; then it is closed as
-// a window manager closes it, and the program must take its ordinary way out.
-void TestStartup::look(QImage *shot, const QProcessEnvironment &environment, const QStringList &arguments)
+// The real executable, from its window's showing until it is closed as a
+// window manager closes it: the program must then take its ordinary way out.
+void TestStartup::shown(const QProcessEnvironment &environment, const QStringList &arguments,
+    const std::function<void(xcb_window_t window, qint64 pid)> &meanwhile)
 {
     QVERIFY(!xcb_connection_has_error(m_c.get()));
     QProcess tool;
@@ -69,22 +74,30 @@ void TestStartup::look(QImage *shot, const QProcessEnvironment &environment, con
     tool.setProcessEnvironment(environment);
     const xcb_window_t window = XWindow::start(tool, m_c.get(), ORVANE_TOOL, arguments);
     QVERIFY(window != XCB_WINDOW_NONE);
-    QElapsedTimer still;
-    still.start();
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            const QImage next = XWindow::grab(window);
-            if (differingPixels(next, *shot) != 0 || next.pixel(10, 10) == next.pixel(400, 400)) {
-                *shot = next;
-                still.restart();
-            }
-            return still.elapsed() > 500;
-        }(),
-        30000);
+    meanwhile(window, tool.processId());
     XWindow::close(m_c.get(), window);
     QVERIFY(tool.waitForFinished(30000));
     QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tool.exitCode(), 0);
+}
+
+// The window once nothing has changed for half a second.
+void TestStartup::look(QImage *shot, const QProcessEnvironment &environment, const QStringList &arguments)
+{
+    shown(environment, arguments, [shot](xcb_window_t window, qint64) {
+        QElapsedTimer still;
+        still.start();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                const QImage next = XWindow::grab(window);
+                if (differingPixels(next, *shot) != 0 || next.pixel(10, 10) == next.pixel(400, 400)) {
+                    *shot = next;
+                    still.restart();
+                }
+                return still.elapsed() > 500;
+            }(),
+            30000);
+    });
 }
 
 // The views are drawn for Qt Quick Controls' Default style: a style asked for
@@ -134,17 +147,12 @@ void TestStartup::rendererOpensDriver()
     QFETCH(bool, opened);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QUICK_BACKEND", backend);
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tool.setProcessEnvironment(environment);
-    const xcb_window_t window = XWindow::start(tool, m_c.get(), ORVANE_TOOL, {});
-    QVERIFY(window != XCB_WINDOW_NONE);
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(tool.processId()));
-    QVERIFY(maps.open(QIODevice::ReadOnly));
-    const bool mapped = maps.readAll().contains("/libGLX_");
-    XWindow::close(m_c.get(), window);
-    QVERIFY(tool.waitForFinished(30000));
-    QCOMPARE(tool.exitCode(), 0);
+    bool mapped = false;
+    shown(environment, {}, [&mapped](xcb_window_t, qint64 pid) {
+        QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        mapped = maps.readAll().contains("/libGLX_");
+    });
     QCOMPARE(mapped, opened);
 }
 
