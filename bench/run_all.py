@@ -39,6 +39,9 @@ LADDER = {
     "label": "The same with one `Label` in the theme's font",
     "page": "The same with the selection page instead (six check boxes, label, button, message box)",
 }
+# After the application: its main window at the size of the peer's, to tell
+# what the larger window alone costs.
+PEER_SIZE_STEP = ("peer-size", "`orvane-tool`'s main window at Qt's Gallery's size (360x520)")
 
 # Qt Quick Controls 2's Gallery example (Debian package qtquickcontrols2-5-examples).
 QT_GALLERY = "quickcontrols2/gallery/gallery"
@@ -175,7 +178,7 @@ def main():
         print(f"Qt's Gallery ({QT_GALLERY} under `qmake -query QT_INSTALL_EXAMPLES`) is not installed: "
               "the tables go without their peer", file=sys.stderr)
     ladder = {step: {"argv": [os.path.join(build, "bench", "start-ladder"), f"qrc:/ladder/{step}.qml"]}
-              for step in LADDER}
+              for step in [*LADDER, PEER_SIZE_STEP[0]]}
     load_before = load()
     started = datetime.datetime.now()
 
@@ -267,7 +270,7 @@ def main():
             "|---|---:|---:|---:|---:|---:|---:|---:|",
             ]
     first_hwm = {name: median(starts[name], "vmhwm_kb") / 1024 for name in starts}
-    steps = [("floor", "Floor: empty `Window`")] + list(LADDER.items()) + [("app", "`orvane-tool`")]
+    steps = [("floor", "Floor: empty `Window`")] + list(LADDER.items()) + [("app", "`orvane-tool`"), PEER_SIZE_STEP]
     if peer:
         steps.append(("gallery", "Qt's Gallery"))
     for name, label in steps:
