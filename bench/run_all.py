@@ -259,6 +259,24 @@ def main():
                    f"{hwm[name]:.1f} | {ratio(hwm[name], peer_hwm)} | {ratio(hwm[name], hwm['floor'])} | "
                    f"{swaps[name]:.0f} | {cpu[name]:.1f} |")
     out += ["",
+            "### Start-up by steps",
+            "",
+            "Milliseconds from just before exec (medians of the start-up runs above), as the swap shim marks them "
+            "where each program calls Qt: the application object made, `QQmlApplicationEngine::load` begun and "
+            "returned, and the first swap. `orvane-tool`, `zelk-gallery` and the floor open the OpenGL driver "
+            "beside the documents' compilation before they call `load`, which then only creates the objects; the "
+            "Gallery's `load` compiles and creates, and opens the driver when it creates its window.",
+            "",
+            "| Program | Application object made | Load begun | Load returned | First frame | Before load, after "
+            "the application object | In load | After load |",
+            "|---|---:|---:|---:|---:|---:|---:|---:|",
+            ]
+    for name in programs:
+        made, begun, ended = (median(starts[name], key) for key in ("application_ms", "load_begun_ms",
+                                                                     "load_ended_ms"))
+        out.append(f"| {labels[name]} | {made:.0f} | {begun:.0f} | {ended:.0f} | {ff[name]:.0f} | "
+                   f"{begun - made:.0f} | {ended - begun:.0f} | {ff[name] - ended:.0f} |")
+    out += ["",
             "### Where start-up goes: a ladder from the floor to the application",
             "",
             "Each step is one document loaded by `bench/start-ladder` with the same engine set-up, timed in "

@@ -8,6 +8,12 @@
 // then run that long, counting swaps and CPU time, and then reports the peak
 // resident memory (VmHWM) too. The report is one
 // line of key=value pairs appended to ORVANE_BENCH_OUT (or stderr).
+//
+// It also marks two steps of the start-up that every program measured takes
+// through the dynamic linker, so that their times can be set side by side:
+// the application object made (QGuiApplication's constructor returned), and
+// QQmlApplicationEngine::load begun and returned (the root document compiled,
+// unless it was compiled before, and created). A step not taken reads -1.
 
 #include <GL/glx.h>
 
@@ -26,6 +32,9 @@
 namespace {
 
 std::atomic<long> g_swaps { 0 };
+std::atomic<long long> g_applicationMadeNs { 0 };
+std::atomic<long long> g_loadBegunNs { 0 };
+std::atomic<long long> g_loadEndedNs { 0 };
 double g_firstFrameMs = 0;
 double g_firstFrameCpuMs = 0;
 
@@ -68,15 +77,33 @@ long envLong(const char *name, long fallback)
     return text && *text ? strtol(text, nullptr, 10) : fallback;
 }
 
+void markFirst(std::atomic<long long> &mark)
+{
+    long long unset = 0;
+    mark.compare_exchange_strong(unset, nowNs());
+}
+
+double msSinceStart(long long ns, long long t0)
+{
+    return ns && t0 ? (ns - t0) / 1e6 : -1;
+}
+
+template<typename Function> Function next(const char *symbol)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, symbol));
+}
+
 // Plain write(2) and _exit: the program's own threads are still running, and
 // its destructors and atexit handlers are not what is being measured.
 [[noreturn]] void reportAndExit(long idleSwaps, double idleCpuMs, double idleMs)
 {
-    char line[256];
+    const long long t0 = envLong("ORVANE_BENCH_T0_NS", 0);
+    char line[384];
     const int length = snprintf(line, sizeof line,
         "first_frame_ms=%.2f first_frame_cpu_ms=%.1f vmhwm_kb=%ld vmrss_kb=%ld idle_ms=%.0f idle_swaps=%ld "
-        "idle_cpu_ms=%.1f\n",
-        g_firstFrameMs, g_firstFrameCpuMs, statusKb("VmHWM"), statusKb("VmRSS"), idleMs, idleSwaps, idleCpuMs);
+        "idle_cpu_ms=%.1f application_ms=%.2f load_begun_ms=%.2f load_ended_ms=%.2f\n",
+        g_firstFrameMs, g_firstFrameCpuMs, statusKb("VmHWM"), statusKb("VmRSS"), idleMs, idleSwaps, idleCpuMs,
+        msSinceStart(g_applicationMadeNs, t0), msSinceStart(g_loadBegunNs, t0), msSinceStart(g_loadEndedNs, t0));
     const char *path = getenv("ORVANE_BENCH_OUT");
     const int fd = path ? open(path, O_WRONLY | O_CREAT | O_APPEND, 0644) : 2;
     if (fd >= 0 && length > 0)
@@ -86,10 +113,29 @@ long envLong(const char *name, long fallback)
 
 } // namespace
 
+// QGuiApplication::QGuiApplication(int &, char **, int), the complete object's constructor.
+extern "C" void _ZN15QGuiApplicationC1ERiPPci(void *self, int &argc, char **argv, int flags)
+{
+    using Constructor = void (*)(void *, int &, char **, int);
+    static const auto real = next<Constructor>("_ZN15QGuiApplicationC1ERiPPci");
+    real(self, argc, argv, flags);
+    markFirst(g_applicationMadeNs);
+}
+
+// QQmlApplicationEngine::load(const QUrl &)
+extern "C" void _ZN21QQmlApplicationEngine4loadERK4QUrl(void *self, const void *url)
+{
+    using Load = void (*)(void *, const void *);
+    static const auto real = next<Load>("_ZN21QQmlApplicationEngine4loadERK4QUrl");
+    markFirst(g_loadBegunNs);
+    real(self, url);
+    markFirst(g_loadEndedNs);
+}
+
 extern "C" void glXSwapBuffers(Display *display, GLXDrawable drawable)
 {
     using Swap = void (*)(Display *, GLXDrawable);
-    static const auto realSwap = reinterpret_cast<Swap>(dlsym(RTLD_NEXT, "glXSwapBuffers"));
+    static const auto realSwap = next<Swap>("glXSwapBuffers");
     realSwap(display, drawable);
     if (g_swaps.fetch_add(1) != 0)
         return;
