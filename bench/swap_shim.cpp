@@ -35,7 +35,7 @@ std::atomic<long> g_swaps { 0 };
 std::atomic<long long> g_applicationMadeNs { 0 };
 std::atomic<long long> g_loadBegunNs { 0 };
 std::atomic<long long> g_loadEndedNs { 0 };
-double g_firstFrameMs = 0;
+std::atomic<long long> g_firstFrameNs { 0 };
 double g_firstFrameCpuMs = 0;
 
 long long nowNs()
@@ -102,8 +102,9 @@ template<typename Function> Function next(const char *symbol)
     const int length = snprintf(line, sizeof line,
         "first_frame_ms=%.2f first_frame_cpu_ms=%.1f vmhwm_kb=%ld vmrss_kb=%ld idle_ms=%.0f idle_swaps=%ld "
         "idle_cpu_ms=%.1f application_ms=%.2f load_begun_ms=%.2f load_ended_ms=%.2f\n",
-        g_firstFrameMs, g_firstFrameCpuMs, statusKb("VmHWM"), statusKb("VmRSS"), idleMs, idleSwaps, idleCpuMs,
-        msSinceStart(g_applicationMadeNs, t0), msSinceStart(g_loadBegunNs, t0), msSinceStart(g_loadEndedNs, t0));
+        msSinceStart(g_firstFrameNs, t0), g_firstFrameCpuMs, statusKb("VmHWM"), statusKb("VmRSS"), idleMs, idleSwaps,
+        idleCpuMs, msSinceStart(g_applicationMadeNs, t0), msSinceStart(g_loadBegunNs, t0),
+        msSinceStart(g_loadEndedNs, t0));
     const char *path = getenv("ORVANE_BENCH_OUT");
     const int fd = path ? open(path, O_WRONLY | O_CREAT | O_APPEND, 0644) : 2;
     if (fd >= 0 && length > 0)
@@ -139,8 +140,7 @@ extern "C" void glXSwapBuffers(Display *display, GLXDrawable drawable)
     realSwap(display, drawable);
     if (g_swaps.fetch_add(1) != 0)
         return;
-    const long long t0 = envLong("ORVANE_BENCH_T0_NS", 0);
-    g_firstFrameMs = t0 ? (nowNs() - t0) / 1e6 : -1;
+    markFirst(g_firstFrameNs);
     g_firstFrameCpuMs = cpuMs();
     const long holdMs = envLong("ORVANE_BENCH_HOLD_MS", 0);
     if (holdMs <= 0)
