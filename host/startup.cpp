@@ -17,16 +17,21 @@
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSGRendererInterface>
+#include <QScopeGuard>
 #include <QScopedPointer>
 #include <QThread>
 #include <QUrl>
 #include <QVector>
 #include <QtQml>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
+#include <thread>
 
 #ifdef __GLIBC__
+#include <dlfcn.h>
 #include <malloc.h>
 #endif
 
@@ -82,9 +87,84 @@ bool windowOpensGlx()
 #endif
 }
 
+#ifdef __GLIBC__
+// The name of the platform plugin asked for by argument or environment, as
+// Qt reads it (options after ':' and fallbacks after ';' dropped); empty when
+// none is asked for.
+QByteArray platformAskedFor(int argc, char **argv)
+{
+    QByteArray name = qgetenv("QT_QPA_PLATFORM");
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-platform") == 0 || qstrcmp(argv[i], "--platform") == 0)
+            name = argv[i + 1];
+    }
+    return name.split(';').constFirst().split(':').constFirst();
+}
+
+// Loads Mesa's driver for X11 (and with it LLVM) into the process. Loading
+// it takes the dynamic loader's lock for 10 to 15 ms, mostly LLVM's
+// relocations and static constructors; done later, by Qt when it first asks
+// GLX anything, it holds up every plugin the documents import meanwhile.
+// All of Mesa's Gallium drivers are one library under several names, so
+// the software rasteriser's name serves whichever the X server names. The
+// handles are never closed: closing them before Mesa opens the same files
+// would unload them again, and Mesa keeps them for the life of the process.
+void loadMesaDriver()
+{
+    void *glx = dlopen("libGLX_mesa.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!glx)
+        return;
+    QByteArray directory = qgetenv("LIBGL_DRIVERS_PATH").split(':').constFirst();
+    if (directory.isEmpty()) {
+        char origin[PATH_MAX] = {};
+        if (dlinfo(glx, RTLD_DI_ORIGIN, origin) != 0)
+            return;
+        directory = QByteArray(origin) + "/dri";
+    }
+    QByteArray driver = qgetenv("MESA_LOADER_DRIVER_OVERRIDE");
+    if (driver.isEmpty())
+        driver = "swrast";
+    dlopen(directory + '/' + driver + "_dri.so", RTLD_NOW | RTLD_LOCAL);
+}
+#endif
+
 } // namespace
 
 namespace Startup {
+
+bool preloadsDriver(int argc, char **argv)
+{
+#ifdef __GLIBC__
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        return false;
+    const QByteArray platform = platformAskedFor(argc, argv);
+    if (!platform.isEmpty() && platform != "xcb")
+        return false;
+    // Without a platform asked for, Qt may pick Wayland in a Wayland session.
+    if (platform.isEmpty() && qgetenv("XDG_SESSION_TYPE") == "wayland")
+        return false;
+    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") || !qEnvironmentVariableIsEmpty("QMLSCENE_DEVICE"))
+        return false;
+    const QByteArray glIntegration = qgetenv("QT_XCB_GL_INTEGRATION");
+    if (!glIntegration.isEmpty() && glIntegration != "xcb_glx")
+        return false;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QByteArray rhiBackend = qgetenv("QSG_RHI_BACKEND");
+    if (!rhiBackend.isEmpty() && rhiBackend != "opengl")
+        return false;
+#endif
+    // libglvnd loads another vendor's library instead of Mesa's where one is
+    // named, or (in practice) where NVIDIA's driver runs the display.
+    const QByteArray vendor = qgetenv("__GLX_VENDOR_LIBRARY_NAME");
+    if (!vendor.isEmpty() && vendor != "mesa")
+        return false;
+    return !QFileInfo::exists(QStringLiteral("/sys/module/nvidia"));
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
 
 QStringList argumentList(int argc, char **argv)
 {
@@ -197,6 +277,26 @@ void shutdown(QQmlApplicationEngine *engine)
 int run(int &argc, char **argv, const QUrl &root)
 {
     programName = QFile::encodeName(QFileInfo(QFile::decodeName(argv[0])).fileName());
+#ifdef __GLIBC__
+    // Loading Mesa's driver holds the dynamic loader's lock for 10 to 15 ms.
+    // Begun here, it runs beside the application object's start, which waits
+    // for the lock only to load its platform plugin, instead of beside the
+    // documents' compilation, which needs the lock for every plugin it
+    // imports and which the first frame waits for. Joined on return, long
+    // after it has ended.
+    std::thread driverLoad;
+    if (preloadsDriver(argc, argv)) {
+        try {
+            driverLoad = std::thread(loadMesaDriver);
+        } catch (const std::system_error &) {
+            // Qt loads the driver itself, as it would anyway.
+        }
+    }
+    const auto joinDriverLoad = qScopeGuard([&driverLoad] {
+        if (driverLoad.joinable())
+            driverLoad.join();
+    });
+#endif
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(previous);

@@ -49,6 +49,13 @@ bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url);
 // every backdrop while the engine that built it still exists.
 void shutdown(QQmlApplicationEngine *engine);
 
+// Whether `run` loads Mesa's OpenGL driver beside the application object's
+// start: where the window will draw with OpenGL through X11's GLX (the
+// platform and renderer asked for by argument and environment allow it) and
+// nothing says another vendor's driver will serve it. Always false without
+// glibc.
+bool preloadsDriver(int argc, char **argv);
+
 // The whole life of a program that shows one root document: the application
 // object, the engine set up as above, the event loop and the shut-down. The
 // executable and the benchmark programs share it, so they start alike.

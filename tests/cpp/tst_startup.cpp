@@ -8,6 +8,7 @@
 #include <QQmlContext>
 #include <QQmlEngine>
 #include <QQmlExpression>
+#include <QScopeGuard>
 
 #include <functional>
 
@@ -39,6 +40,8 @@ private slots:
     void styleChoiceIgnored();
     void rendererOpensDriver_data();
     void rendererOpensDriver();
+    void driverPreload_data();
+    void driverPreload();
     void failedStart_data();
     void failedStart();
 
@@ -154,6 +157,75 @@ void TestStartup::rendererOpensDriver()
         mapped = maps.readAll().contains("/libGLX_");
     });
     QCOMPARE(mapped, opened);
+}
+
+// Mesa's driver is loaded ahead only where the window will open it through
+// GLX: anywhere else it would cost a quarter of the start-up's CPU and the
+// memory of LLVM for nothing. The platform argument wins over the
+// environment, as it does in Qt.
+void TestStartup::driverPreload_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment"); // NAME=value; every other variable read is unset
+    QTest::addColumn<bool>("preloads");
+    const QStringList x11 { "DISPLAY=:9" };
+    QTest::newRow("X11, nothing asked for") << QStringList() << x11 << true;
+    QTest::newRow("no display") << QStringList() << QStringList() << false;
+    QTest::newRow("-platform xcb") << QStringList { "-platform", "xcb" } << x11 << true;
+    QTest::newRow("--platform offscreen") << QStringList { "--platform", "offscreen" } << x11 << false;
+    QTest::newRow("argument over environment")
+        << QStringList { "-platform", "offscreen" } << x11 + QStringList { "QT_QPA_PLATFORM=xcb" } << false;
+    QTest::newRow("xcb with options") << QStringList() << x11 + QStringList { "QT_QPA_PLATFORM=xcb:nomitshm" } << true;
+    QTest::newRow("wayland") << QStringList() << x11 + QStringList { "QT_QPA_PLATFORM=wayland" } << false;
+    QTest::newRow("wayland, then xcb") << QStringList() << x11 + QStringList { "QT_QPA_PLATFORM=wayland;xcb" } << false;
+    QTest::newRow("Wayland session") << QStringList() << x11 + QStringList { "XDG_SESSION_TYPE=wayland" } << false;
+    QTest::newRow("Wayland session, xcb asked for")
+        << QStringList() << x11 + QStringList { "XDG_SESSION_TYPE=wayland", "QT_QPA_PLATFORM=xcb" } << true;
+    QTest::newRow("software renderer") << QStringList() << x11 + QStringList { "QT_QUICK_BACKEND=software" } << false;
+    QTest::newRow("software renderer, old name")
+        << QStringList() << x11 + QStringList { "QMLSCENE_DEVICE=softwarecontext" } << false;
+    QTest::newRow("EGL on X11") << QStringList() << x11 + QStringList { "QT_XCB_GL_INTEGRATION=xcb_egl" } << false;
+    QTest::newRow("GLX asked for") << QStringList() << x11 + QStringList { "QT_XCB_GL_INTEGRATION=xcb_glx" } << true;
+    QTest::newRow("another vendor") << QStringList() << x11 + QStringList { "__GLX_VENDOR_LIBRARY_NAME=nvidia" }
+                                    << false;
+    QTest::newRow("Mesa named") << QStringList() << x11 + QStringList { "__GLX_VENDOR_LIBRARY_NAME=mesa" } << true;
+    // Qt 5 has no other graphics API to ask for.
+    QTest::newRow("Vulkan") << QStringList() << x11 + QStringList { "QSG_RHI_BACKEND=vulkan" }
+                            << (QT_VERSION < QT_VERSION_CHECK(6, 0, 0));
+}
+
+void TestStartup::driverPreload()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
+    QFETCH(bool, preloads);
+    if (preloads && QFileInfo::exists(QStringLiteral("/sys/module/nvidia")))
+        QSKIP("NVIDIA's driver runs this machine's display");
+    static const char *const variables[] = { "DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE", "QT_QUICK_BACKEND",
+        "QMLSCENE_DEVICE", "QT_XCB_GL_INTEGRATION", "__GLX_VENDOR_LIBRARY_NAME", "QSG_RHI_BACKEND" };
+    QHash<QByteArray, QByteArray> saved;
+    for (const char *name : variables) {
+        if (qEnvironmentVariableIsSet(name))
+            saved.insert(name, qgetenv(name));
+        qunsetenv(name);
+    }
+    const auto restore = qScopeGuard([&saved] {
+        for (const char *name : variables) {
+            if (saved.contains(name))
+                qputenv(name, saved.value(name));
+            else
+                qunsetenv(name);
+        }
+    });
+    for (const QString &pair : qAsConst(environment))
+        qputenv(pair.section('=', 0, 0).toLatin1(), pair.section('=', 1).toLocal8Bit());
+    QList<QByteArray> words { "orvane-tool" };
+    for (const QString &argument : qAsConst(arguments))
+        words << argument.toLocal8Bit();
+    QVector<char *> argv;
+    for (QByteArray &word : words)
+        argv << word.data();
+    QCOMPARE(Startup::preloadsDriver(argv.size(), argv.data()), preloads);
 }
 
 // Without a display the program says so in one line, with the ways to run it
