@@ -62,6 +62,7 @@ int main(int argc, char *argv[])
     if (wantsSnapshot(argc, argv))
         reexecUnderXvfb(argc, argv);
 
+    const Startup::DriverPreload driverPreload(argc, argv);
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("zelk-gallery"));
 

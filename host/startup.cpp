@@ -17,7 +17,6 @@
 #include <QQuickWindow>
 #include <QRegularExpression>
 #include <QSGRendererInterface>
-#include <QScopeGuard>
 #include <QScopedPointer>
 #include <QThread>
 #include <QUrl>
@@ -28,7 +27,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <system_error>
-#include <thread>
 
 #ifdef __GLIBC__
 #include <dlfcn.h>
@@ -101,11 +99,8 @@ QByteArray platformAskedFor(int argc, char **argv)
     return name.split(';').constFirst().split(':').constFirst();
 }
 
-// Loads Mesa's driver for X11 (and with it LLVM) into the process. Loading
-// it takes the dynamic loader's lock for 10 to 15 ms, mostly LLVM's
-// relocations and static constructors; done later, by Qt when it first asks
-// GLX anything, it holds up every plugin the documents import meanwhile.
-// All of Mesa's Gallium drivers are one library under several names, so
+// Loads Mesa's driver for X11, and with it LLVM, whose relocations and
+// static constructors are most of the time. All of Mesa's Gallium drivers are one library under several names, so
 // the software rasteriser's name serves whichever the X server names. The
 // handles are never closed: closing them before Mesa opens the same files
 // would unload them again, and Mesa keeps them for the life of the process.
@@ -164,6 +159,28 @@ bool preloadsDriver(int argc, char **argv)
     Q_UNUSED(argv);
     return false;
 #endif
+}
+
+DriverPreload::DriverPreload(int argc, char **argv)
+{
+#ifdef __GLIBC__
+    if (!preloadsDriver(argc, argv))
+        return;
+    try {
+        m_thread = std::thread(loadMesaDriver);
+    } catch (const std::system_error &) {
+        // Qt loads the driver itself, as it would anyway.
+    }
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+}
+
+DriverPreload::~DriverPreload()
+{
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 QStringList argumentList(int argc, char **argv)
@@ -277,26 +294,7 @@ void shutdown(QQmlApplicationEngine *engine)
 int run(int &argc, char **argv, const QUrl &root)
 {
     programName = QFile::encodeName(QFileInfo(QFile::decodeName(argv[0])).fileName());
-#ifdef __GLIBC__
-    // Loading Mesa's driver holds the dynamic loader's lock for 10 to 15 ms.
-    // Begun here, it runs beside the application object's start, which waits
-    // for the lock only to load its platform plugin, instead of beside the
-    // documents' compilation, which needs the lock for every plugin it
-    // imports and which the first frame waits for. Joined on return, long
-    // after it has ended.
-    std::thread driverLoad;
-    if (preloadsDriver(argc, argv)) {
-        try {
-            driverLoad = std::thread(loadMesaDriver);
-        } catch (const std::system_error &) {
-            // Qt loads the driver itself, as it would anyway.
-        }
-    }
-    const auto joinDriverLoad = qScopeGuard([&driverLoad] {
-        if (driverLoad.joinable())
-            driverLoad.join();
-    });
-#endif
+    const DriverPreload driverPreload(argc, argv);
     const QtMessageHandler previous = qInstallMessageHandler(holdMessage);
     QGuiApplication app(argc, argv);
     qInstallMessageHandler(previous);

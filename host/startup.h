@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <thread>
+
 class QQmlEngine;
 class QQmlApplicationEngine;
 class QQuickItem;
@@ -55,6 +57,24 @@ void shutdown(QQmlApplicationEngine *engine);
 // nothing says another vendor's driver will serve it. Always false without
 // glibc.
 bool preloadsDriver(int argc, char **argv);
+
+// Loading Mesa's driver holds the dynamic loader's lock for 10 to 15 ms.
+// Made just before the application object, this loads it on a thread of its
+// own (where preloadsDriver says so), beside the object's start, which needs
+// the lock only for its platform plugin, instead of leaving it to the first
+// window, beside the documents' compilation, which needs the lock for every
+// plugin it imports and which the first frame waits for. Its destruction
+// waits for the thread, which has long ended by then.
+class DriverPreload {
+public:
+    DriverPreload(int argc, char **argv);
+    ~DriverPreload();
+    DriverPreload(const DriverPreload &) = delete;
+    DriverPreload &operator=(const DriverPreload &) = delete;
+
+private:
+    std::thread m_thread;
+};
 
 // The whole life of a program that shows one root document: the application
 // object, the engine set up as above, the event loop and the shut-down. The
