@@ -263,9 +263,11 @@ def main():
             "",
             "Milliseconds from just before exec (medians of the start-up runs above), as the swap shim marks them "
             "where each program calls Qt: the application object made, `QQmlApplicationEngine::load` begun and "
-            "returned, and the first swap. `orvane-tool`, `zelk-gallery` and the floor open the OpenGL driver "
-            "beside the documents' compilation before they call `load`, which then only creates the objects; the "
-            "Gallery's `load` compiles and creates, and opens the driver when it creates its window.",
+            "returned, and the first swap. `orvane-tool`, `zelk-gallery` and the floor load Mesa's driver beside "
+            "the application object's start (which then ends later, having waited for the loader's lock to load "
+            "its platform plugin), and open the OpenGL driver beside the documents' compilation before they call "
+            "`load`, which then only creates the objects; the Gallery's `load` compiles and creates, and opens the "
+            "driver when it creates its window.",
             "",
             "| Program | Application object made | Load begun | Load returned | First frame | Before load, after "
             "the application object | In load | After load |",
