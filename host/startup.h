@@ -51,11 +51,10 @@ bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url);
 // every backdrop while the engine that built it still exists.
 void shutdown(QQmlApplicationEngine *engine);
 
-// Whether `run` loads Mesa's OpenGL driver beside the application object's
-// start: where the window will draw with OpenGL through X11's GLX (the
-// platform and renderer asked for by argument and environment allow it) and
-// nothing says another vendor's driver will serve it. Always false without
-// glibc.
+// Whether a DriverPreload (below) loads Mesa's OpenGL driver: where the
+// window will draw with OpenGL through X11's GLX (the platform and renderer
+// asked for by argument and environment allow it) and nothing says another
+// vendor's driver will serve it. Always false without glibc.
 bool preloadsDriver(int argc, char **argv);
 
 // Loading Mesa's driver holds the dynamic loader's lock for 10 to 15 ms.
