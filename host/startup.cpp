@@ -70,13 +70,18 @@ void holdMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     heldMessages.append({ type, context.file, context.function, context.category, context.line, text });
 }
 
+// Whether a scene graph backend other than OpenGL (such as the software one) is
+// asked for by name, as Qt Quick reads the environment.
+bool otherBackendAskedFor()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") || !qEnvironmentVariableIsEmpty("QMLSCENE_DEVICE");
+}
+
 // Whether the first window will open the OpenGL driver through X11's GLX: the
 // case measured, where opening it ahead of the window pays.
 bool windowOpensGlx()
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return false;
-    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") || !qEnvironmentVariableIsEmpty("QMLSCENE_DEVICE"))
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || otherBackendAskedFor())
         return false;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
     return QQuickWindow::graphicsApi() == QSGRendererInterface::OpenGL;
@@ -100,10 +105,11 @@ QByteArray platformAskedFor(int argc, char **argv)
 }
 
 // Loads Mesa's driver for X11, and with it LLVM, whose relocations and
-// static constructors are most of the time. All of Mesa's Gallium drivers are one library under several names, so
-// the software rasteriser's name serves whichever the X server names. The
-// handles are never closed: closing them before Mesa opens the same files
-// would unload them again, and Mesa keeps them for the life of the process.
+// static constructors are most of the time. All of Mesa's Gallium drivers
+// are one library under several names, so the software rasteriser's name
+// serves whichever the X server names. The handles are never closed: closing
+// them before Mesa opens the same files would unload them again, and Mesa
+// keeps them for the life of the process.
 void loadMesaDriver()
 {
     void *glx = dlopen("libGLX_mesa.so.0", RTLD_NOW | RTLD_LOCAL);
@@ -138,7 +144,7 @@ bool preloadsDriver(int argc, char **argv)
     // Without a platform asked for, Qt may pick Wayland in a Wayland session.
     if (platform.isEmpty() && qgetenv("XDG_SESSION_TYPE") == "wayland")
         return false;
-    if (!qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND") || !qEnvironmentVariableIsEmpty("QMLSCENE_DEVICE"))
+    if (otherBackendAskedFor())
         return false;
     const QByteArray glIntegration = qgetenv("QT_XCB_GL_INTEGRATION");
     if (!glIntegration.isEmpty() && glIntegration != "xcb_glx")
@@ -239,9 +245,10 @@ void prepareEngine(QQmlEngine *engine, const QStringList &params)
 bool loadRoot(QQmlApplicationEngine *engine, const QUrl &url)
 {
     if (windowOpensGlx()) {
-        // Qt opens the OpenGL driver (with Mesa: maps and relocates LLVM and
-        // makes a test context, a quarter of the time to the first frame)
-        // when it creates the first window, after the documents are compiled.
+        // Qt opens the OpenGL driver (with Mesa: loads it, unless a
+        // DriverPreload has, opens the display's screen and makes a test
+        // context) when it creates the first window, after the documents are
+        // compiled.
         // The engine compiles them on its loader thread while this thread
         // waits, except that every plugin imported waits for this thread to
         // initialise it; so the driver is opened on a thread of its own
