@@ -57,7 +57,7 @@ void shutdown(QQmlApplicationEngine *engine);
 // vendor's driver will serve it. Always false without glibc.
 bool preloadsDriver(int argc, char **argv);
 
-// Loading Mesa's driver holds the dynamic loader's lock for 10 to 15 ms.
+// Loading Mesa's driver holds the dynamic loader's lock for 13 to 16 ms.
 // Made just before the application object, this loads it on a thread of its
 // own (where preloadsDriver says so), beside the object's start, which needs
 // the lock only for its platform plugin, instead of leaving it to the first
